@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace tambrel {
+
+// The example while it is checked and solved; every solving overwrites it.
+extern std::u16string WorkingExample;
+
+// Longest example the engine takes on: every step lists the whole example,
+// so work and list memory grow with the square of its length.
+inline constexpr int MaxExampleLength = 10000;
+
+// Checks the example in Primer and solves it step by step, writing every
+// action, every remainder and the answer (or the fault) into the window
+// set with SetEngineWindow. Does nothing when no window is set.
+void SolveExample();
+
+}  // namespace tambrel

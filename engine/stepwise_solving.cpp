@@ -1,0 +1,333 @@
+#include "stepwise_solving.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "calculjator.h"
+#include "example_text.h"
+#include "messages.h"
+#include "number_text.h"
+#include "shared_state.h"
+
+namespace tambrel {
+
+using Text = std::u16string;
+using View = std::u16string_view;
+
+Text StepLabel(int step, bool root) {
+    return ListNumberText(static_cast<float>(step)) + (root ? u") " : u")");
+}
+
+Text WithImplicitMultiplication(View e) {
+    Text out;
+    out.reserve(e.size() + e.size() / 2);
+    for (std::size_t i = 0; i < e.size(); ++i) {
+        const char16_t c = e[i];
+        // Only characters with a neighbour on both sides are looked at.
+        const bool inner = i > 0 && i + 1 < e.size();
+        const char16_t before = out.empty() ? u'\0' : out.back();
+        const char16_t after = i + 1 < e.size() ? e[i + 1] : u'\0';
+        const bool position3 = out.size() >= 2;  // ")" stands at least third
+        if (inner && c == u'(' && before != u'K' && !InSet(u"-+/\\^*(", before)) {
+            out += u"*(";
+        } else if (inner && position3 && c == u')' && !InSet(u"-+/\\^*", after) && after != u')') {
+            out += u")*";
+        } else if (inner && c == u'K' && (IsDigit(before) || before == u',')) {
+            out += u"*K";
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// Where the next action is looked for: a bracket holding an action, the
+// base of a power with everything after its "(", a root's lone number, or
+// the whole example.
+struct Region {
+    enum Kind { Action, Root, Whole } kind;
+    long offset;  // position k of the region is position offset + k of E
+    long length;
+    long close;  // for a root: the position of its ")"
+};
+
+// Position (1-based in r) of the next action, or 0: powers first, then
+// "*", "/", "\" and then "+", "-", leftmost first; the region's first
+// character is a sign, never an action, and so is a "-" right after "(".
+long ChooseAction(View r) {
+    const long length = static_cast<long>(r.size());
+    for (long k = 2; k <= length; ++k)
+        if (At(r, k) == u'^') return k;
+    long plusMinus = 0;
+    for (long k = 2; k <= length - 1; ++k) {
+        const char16_t c = At(r, k);
+        if (c == u'*' || c == u'/' || c == u'\\') return k;
+        if (plusMinus == 0 && (c == u'+' || (c == u'-' && At(r, k - 1) != u'('))) plusMinus = k;
+    }
+    return plusMinus;
+}
+
+// A character ChooseAction could take when it stands inside a region.
+bool MayBeAction(View e, long i) {
+    const char16_t c = At(e, i);
+    return InSet(u"*/\\+^", c) || (c == u'-' && At(e, i - 1) != u'(');
+}
+
+// Brackets are worked off from the last "(" backwards; each "(" is paired
+// with the ")" that closes it. A running count of possible actions to the
+// right keeps the scan linear in the length of the example.
+Region ChooseRegion(View e) {
+    const long n = static_cast<long>(e.size());
+    struct Closer {
+        long position;
+        long actionsFromHere;
+    };
+    std::vector<Closer> closers;
+    long fromNext = 0;       // possible actions in positions i+1..n
+    long fromAfterNext = 0;  // possible actions in positions i+2..n
+    for (long i = n; i >= 1; --i) {
+        const long fromHere = fromNext + (MayBeAction(e, i) ? 1 : 0);
+        const char16_t c = At(e, i);
+        if (c == u')') {
+            closers.push_back({i, fromHere});
+        } else if (c == u'(' && !closers.empty()) {
+            const Closer close = closers.back();
+            closers.pop_back();
+            const long m = i;
+            const bool mayHoldAction = fromAfterNext - close.actionsFromHere > 0;
+            if (m <= n - 1) {
+                if (mayHoldAction && ChooseAction(Span(e, m + 1, close.position - 1)) != 0)
+                    return {Region::Action, m, close.position - m - 1, 0};
+                if (At(e, m - 1) == u'K') return {Region::Root, m, 0, close.position};
+                if (At(e, close.position + 1) == u'^') return {Region::Action, m, n - m, 0};
+            }
+        }
+        fromAfterNext = fromNext;
+        fromNext = fromHere;
+    }
+    return {Region::Whole, 0, n, 0};
+}
+
+// A "-" that is a sign, not a subtraction: at the start of the example,
+// or right after "(" or an operator.
+bool IsSignMinus(View e, long i) {
+    return At(e, i) == u'-' && (i == 1 || At(e, i - 1) == u'(' || IsOperator(At(e, i - 1)));
+}
+
+bool HasExponentNumber(View e) {
+    for (std::size_t i = 1; i + 1 < e.size(); ++i)
+        if (e[i] == u'E' && IsDigit(e[i - 1]) && (e[i + 1] == u'-' || e[i + 1] == u'+')) return true;
+    return false;
+}
+
+float RoundHalfEven(float x) {
+    const float down = std::floor(x);
+    const float rest = x - down;
+    if (rest > 0.5f) return down + 1.0f;
+    if (rest < 0.5f) return down;
+    return std::fmod(down, 2.0f) == 0.0f ? down : down + 1.0f;
+}
+
+class Solver {
+public:
+    Solver(EngineWindow& window, Text& example) : window_(window), e_(example) {}
+
+    void run();
+
+private:
+    bool actionStep(long p);
+    bool rootStep(long m, long c);
+    void finalAnswer();
+    bool fail(View message) {
+        window_.setOtvetText(Text(message));
+        return false;
+    }
+    bool internalError() {
+        window_.showCriticalError(window_.caption(), Text(messages::InternalError));
+        return false;
+    }
+    void record(bool root, const Text& action) {
+        const Text label = StepLabel(window_.actionCount() + 1, root);
+        window_.appendListItem(ResultList::DirC, label + action);
+        window_.appendListItem(ResultList::DirPr, label + u" " + e_);
+    }
+    long length() const { return static_cast<long>(e_.size()); }
+
+    EngineWindow& window_;
+    Text& e_;
+};
+
+void Solver::run() {
+    e_ = WithImplicitMultiplication(e_);
+    // Every step takes away an operator or a root, bar a few that end in
+    // the internal-error box; the bound only guards against a hang.
+    const auto actions =
+        std::count_if(e_.begin(), e_.end(), [](char16_t c) { return IsOperator(c) || c == u'K'; });
+    for (long steps = 0; steps <= 2 * actions + 16; ++steps) {
+        if (HasExponentNumber(e_)) {
+            internalError();
+            return;
+        }
+        const Region region = ChooseRegion(e_);
+        if (region.kind == Region::Root) {
+            if (!rootStep(region.offset, region.close)) return;
+            continue;
+        }
+        const long k = ChooseAction(Span(e_, region.offset + 1, region.offset + region.length));
+        if (k == 0) {
+            if (region.kind == Region::Whole)
+                finalAnswer();
+            else
+                internalError();
+            return;
+        }
+        if (!actionStep(region.offset + k)) return;
+    }
+    internalError();
+}
+
+bool Solver::actionStep(long p) {
+    using namespace messages;
+    const long n = length();
+    const char16_t op = At(e_, p);
+
+    // Left operand, walking left from the action.
+    const long sL = At(e_, p - 1) == u')' ? 1 : 0;
+    long q = p - 1 - sL;
+    Text left;
+    while (q >= 1 && InSet(u"0123456789,-", At(e_, q))) {
+        if (At(e_, q) == u'-') {
+            // Before a power only a sign goes with the base; a subtraction's
+            // minus stays in the rest, so 5-3^2 is 5-9.
+            if (op == u'^' && !IsSignMinus(e_, q)) break;
+            left.push_back(u'-');
+            --q;
+            break;
+        }
+        left.push_back(At(e_, q));
+        --q;
+    }
+    std::reverse(left.begin(), left.end());
+    long leftEnd = q - sL;
+
+    // Right operand, walking right from the action.
+    const long sR = At(e_, p + 1) == u'(' ? 1 : 0;
+    long r = p + 1 + sR;
+    Text right;
+    while (r <= n && InSet(right.empty() ? u"0123456789,-" : u"0123456789,", At(e_, r))) {
+        right.push_back(At(e_, r));
+        ++r;
+    }
+    const long rightStart = r + sR;
+
+    if (left.empty() || right.empty()) return internalError();
+
+    // A sign before a dropped bracket, as in -(2)+3, belongs to the operand.
+    if (sL == 1 && op != u'^' && At(e_, q) == u'(' && IsSignMinus(e_, q - 1)) {
+        if (left.front() == u'-')
+            left.erase(0, 1);
+        else
+            left.insert(0, 1, u'-');
+        leftEnd = q - 2;
+    }
+
+    const std::optional<float> readA = ReadNumber(left);
+    const std::optional<float> readB = ReadNumber(right);
+    if (!readA || !readB) return fail(BadNumber);
+    const float a = *readA;
+    const float b = *readB;
+    if (a < -NumberLimit || b < -NumberLimit) return fail(OperandTooSmall);
+    if (a > NumberLimit || b > NumberLimit) return fail(OperandTooLarge);
+    if ((op == u'/' && b == 0.0f) || (op == u'\\' && RoundHalfEven(b) == 0.0f) ||
+        (op == u'^' && a == 0.0f && b < 0.0f))
+        return fail(DivisionByZero);
+
+    float result = 0.0f;
+    switch (op) {
+        case u'^': {
+            const double power = std::pow(static_cast<double>(a), static_cast<double>(b));
+            if (std::isnan(power)) return fail(NoPower);
+            result = static_cast<float>(power);
+            break;
+        }
+        case u'*': result = a * b; break;
+        case u'/': result = a / b; break;
+        case u'+': result = a + b; break;
+        case u'-': result = a - b; break;
+        default: {  // integer division of the two rounded operands
+            const auto whole =
+                static_cast<std::int64_t>(RoundHalfEven(a)) / static_cast<std::int64_t>(RoundHalfEven(b));
+            result = static_cast<float>(whole);
+        }
+    }
+    if (result < -NumberLimit) return fail(ResultTooSmall);
+    if (result > NumberLimit) return fail(ResultTooLarge);
+
+    Text t = NumberText(result);
+    const Text action = ListNumberText(a) + op + NumberText(b) + u"= " + t;
+
+    Text leftRest(Span(e_, 1, leftEnd));
+    Text rightRest(Span(e_, rightStart, n));
+    if (!leftRest.empty() && leftRest.back() == u'(') {
+        // The action stood alone in its bracket: the bracket goes, unless it
+        // is a root's, or a power base that would hand its sign to the power.
+        const long open = static_cast<long>(leftRest.size());
+        const bool root = At(leftRest, open - 1) == u'K';
+        const bool powerBase = At(rightRest, 2) == u'^' && (result < 0.0f || IsSignMinus(leftRest, open - 1));
+        if (At(rightRest, 1) == u')' && !root && !powerBase) {
+            leftRest.pop_back();
+            rightRest.erase(0, 1);
+        }
+    } else if (result >= 0.0f && !leftRest.empty() && !InSet(u"+/\\*^", leftRest.back())) {
+        // The left operand took a subtraction's minus with it: give it back
+        // as a plus, also for a zero of either sign.
+        t.insert(0, 1, u'+');
+    }
+    e_ = NormaliseSigns(leftRest + t + rightRest);
+    record(false, action);
+    return true;
+}
+
+bool Solver::rootStep(long m, long c) {
+    using namespace messages;
+    const std::optional<float> x = ReadNumber(Span(e_, m + 1, c - 1));
+    if (!x) return fail(BadNumber);
+    if (std::isinf(*x)) return fail(*x < 0 ? OperandTooSmall : OperandTooLarge);
+    if (*x < 0.0f) return fail(Text(RootPrefix) + ListNumberText(*x) + Text(RootSuffix));
+    const auto root = static_cast<float>(std::sqrt(static_cast<double>(*x)));
+    if (root > NumberLimit) return fail(ResultTooLarge);
+    const Text t = NumberText(root);
+    const Text action = Text(Span(e_, m - 1, c)) + u"=" + t;
+    e_ = NormaliseSigns(Text(Span(e_, 1, m - 2)) + t + Text(Span(e_, c + 1, length())));
+    record(true, action);
+    return true;
+}
+
+void Solver::finalAnswer() {
+    // A lone number still in its bracket is unwrapped once: (5) is 5,
+    // -(5) is -5, -(-5) is 5.
+    if (const auto open = e_.find(u'('); open != Text::npos) {
+        const long a = static_cast<long>(open) + 1;
+        Text inner(Span(e_, a + 1, length() - 1));
+        e_ = a == 2 ? u"-" + inner : inner;
+    }
+    if (e_.starts_with(u"--")) e_.erase(0, 2);
+    if (e_ == u"-0") e_ = u"0";
+    if (ReplaceWithAnswer == 1) {
+        window_.setPrimerText(e_);
+        window_.setPrimerCaret(static_cast<int>(e_.size()));
+    }
+    window_.setOtvetText(e_);
+    ExampleState = Solved;
+}
+
+}  // namespace
+
+void SolveSteps(EngineWindow& window) { Solver(window, WorkingExample).run(); }
+
+}  // namespace tambrel

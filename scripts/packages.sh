@@ -1,0 +1,20 @@
+# Installs the Debian packages named in "$@" that are missing (as root).
+# Sourced by the run and test scripts.
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Не хватает пакетов: ${missing[*]}. Запустите от имени root или установите их." >&2
+        return 1
+    fi
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-qpa-plugins qt6-webengine-dev
+    fonts-dejavu-core fonts-liberation2 xdg-utils xvfb xauth)
