@@ -8,12 +8,21 @@ namespace tambrel {
 // Character classes of an example and 1-based access to its characters,
 // as the checks and the steps count them.
 
-inline constexpr std::u16string_view Operators = u"-+*/\\^";
-
 inline bool InSet(std::u16string_view set, char16_t c) {
     return c != u'\0' && set.find(c) != std::u16string_view::npos;
 }
-inline bool IsOperator(char16_t c) { return InSet(Operators, c); }
+// The operators "-+*/\\^".
+inline bool IsOperator(char16_t c) {
+    switch (c) {
+        case u'-':
+        case u'+':
+        case u'*':
+        case u'/':
+        case u'\\':
+        case u'^': return true;
+        default: return false;
+    }
+}
 inline bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The character at 1-based position i, or NUL outside the text.

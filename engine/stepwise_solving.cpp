@@ -75,7 +75,7 @@ long ChooseAction(View r) {
 // A character ChooseAction could take when it stands inside a region.
 bool MayBeAction(View e, long i) {
     const char16_t c = At(e, i);
-    return InSet(u"*/\\+^", c) || (c == u'-' && At(e, i - 1) != u'(');
+    return IsOperator(c) && (c != u'-' || At(e, i - 1) != u'(');
 }
 
 // Brackets are worked off from the last "(" backwards; each "(" is paired
