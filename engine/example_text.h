@@ -11,7 +11,7 @@ namespace tambrel {
 inline bool InSet(std::u16string_view set, char16_t c) {
     return c != u'\0' && set.find(c) != std::u16string_view::npos;
 }
-// The operators "-+*/\\^".
+// The operators: - + * / \ ^
 inline bool IsOperator(char16_t c) {
     switch (c) {
         case u'-':
