@@ -66,6 +66,16 @@ std::string Generate(std::mt19937& random) {
     return out;
 }
 
+// The answer as the final-answer rules make it from the last remainder.
+std::string Unwrapped(std::string e) {
+    if (const auto open = e.find('('); open != std::string::npos) {
+        const std::string inner = e.substr(open + 1, e.size() - open - 2);
+        e = open == 1 ? "-" + inner : inner;
+    }
+    if (e.starts_with("--")) e.erase(0, 2);
+    return e == "-0" ? "0" : e;
+}
+
 TEST(Property, EveryOutcomeIsAnAnswerAMessageOrTheBox) {
     std::mt19937 random(20261207);
     int answers = 0;
@@ -80,6 +90,11 @@ TEST(Property, EveryOutcomeIsAnAnswerAMessageOrTheBox) {
             ++answers;
             ASSERT_TRUE(out.box.empty());
             ASSERT_FALSE(out.otvet.empty());
+            if (!out.dirPr.empty()) {
+                const std::string& last = out.dirPr.back();
+                const std::string remainder = last.substr(last.find(')') + 1);
+                ASSERT_EQ(Unwrapped(remainder.substr(remainder.find_first_not_of(' '))), out.otvet) << last;
+            }
         } else if (!out.box.empty()) {
             ASSERT_EQ(out.box, Box);
             ASSERT_TRUE(out.otvet.empty());
