@@ -225,7 +225,10 @@ bool Solver::actionStep(long p) {
     }
     const long rightStart = r + sR;
 
+    // A bracket next to the action must hold just the operand; one that
+    // holds other characters too, as (1z2)*3, cannot be rewritten.
     if (left.empty() || right.empty()) return internalError();
+    if ((sL == 1 && At(e_, q) != u'(') || (sR == 1 && At(e_, r) != u')')) return internalError();
 
     // A sign before a dropped bracket, as in -(2)+3, belongs to the operand.
     if (sL == 1 && op != u'^' && At(e_, q) == u'(' && IsSignMinus(e_, q - 1)) {
