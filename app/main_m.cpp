@@ -1,0 +1,36 @@
+#include "main_m.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPointer>
+
+#include "frm_forma.h"
+#include "save_ini_m.h"
+#include "settings_file.h"
+#include "shared_state.h"
+
+namespace tambrel {
+
+namespace {
+// Closing deletes the window, which clears this pointer.
+QPointer<FrmForma> frmForma;
+}  // namespace
+
+FrmForma* MainForm() { return frmForma.data(); }
+
+void Main() {
+    if (const auto stored = ReadSettingsFile(SettingsFileName)) ReplaceWithAnswer = *stored;
+
+    if (frmForma.isNull()) {
+        frmForma = new FrmForma;
+        frmForma->setAttribute(Qt::WA_DeleteOnClose);
+        frmForma->setUnloadHandler(&ConfirmCloseAndSave);
+        SetEngineWindow(frmForma);
+    }
+    frmForma->show();
+    QCoreApplication::processEvents();
+
+    if (ReplaceWithAnswer == 0) frmForma->EditPrimerOtvet->setChecked(false);
+}
+
+}  // namespace tambrel

@@ -1,0 +1,79 @@
+#include "frm_forma.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+
+#include "message_boxes.h"
+#include "primer_box.h"
+
+namespace tambrel {
+
+FrmForma::FrmForma(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmForma"));
+    setWindowTitle(QStringLiteral("Тамбрель"));
+    createControls();
+    createMenu();
+    arrangeTabOrder();
+    Primer->setFocus();
+}
+
+FrmForma::~FrmForma() {
+    if (GetEngineWindow() == this) SetEngineWindow(nullptr);
+}
+
+void FrmForma::replaceBannerPanel(QWidget* panel) {
+    QWidget* old = usrReklamaX1;
+    panel->setParent(old->parentWidget());
+    panel->setGeometry(old->geometry());
+    QWidget::setTabOrder(DirPr, panel);
+    QWidget::setTabOrder(panel, txtOtvet);
+    usrReklamaX1 = panel;
+    panel->show();
+    delete old;
+}
+
+void FrmForma::closeEvent(QCloseEvent* e) {
+    if (unloadHandler_ && unloadHandler_() != 0) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+std::u16string FrmForma::primerText() const { return Primer->text().toStdU16String(); }
+
+void FrmForma::setPrimerText(const std::u16string& text) {
+    Primer->setWholeText(QString::fromStdU16String(text));
+}
+
+void FrmForma::setPrimerCaret(int caret) { Primer->setCursorPosition(caret); }
+
+void FrmForma::focusPrimer() { Primer->setFocus(); }
+
+void FrmForma::setOtvetText(const std::u16string& text) {
+    txtOtvet->setText(QString::fromStdU16String(text));
+    // A message longer than the box is read from its beginning.
+    txtOtvet->setCursorPosition(0);
+}
+
+void FrmForma::clearList(ResultList list) { (list == ResultList::DirC ? DirC : DirPr)->clear(); }
+
+void FrmForma::setListTooltip(ResultList list, const std::u16string& text) {
+    (list == ResultList::DirC ? DirC : DirPr)->setToolTip(QString::fromStdU16String(text));
+}
+
+void FrmForma::appendListItem(ResultList list, const std::u16string& item) {
+    (list == ResultList::DirC ? DirC : DirPr)->addItem(QString::fromStdU16String(item));
+}
+
+int FrmForma::actionCount() const { return DirC->count(); }
+
+std::u16string FrmForma::caption() const { return windowTitle().toStdU16String(); }
+
+void FrmForma::showCriticalError(const std::u16string& title, const std::u16string& text) {
+    Boxes().showCritical(QString::fromStdU16String(title), QString::fromStdU16String(text));
+}
+
+}  // namespace tambrel

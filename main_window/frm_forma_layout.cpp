@@ -1,0 +1,155 @@
+// The controls and the menu of frmForma, where the form places them.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "frm_forma.h"
+#include "knopka_label.h"
+#include "primer_box.h"
+
+namespace tambrel {
+
+namespace {
+
+// The form is laid out in twips; 15 twips are one logical pixel, which Qt
+// scales on high-DPI screens.
+constexpr int Px(int twips) { return twips / 15; }
+QRect Twips(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+
+constexpr int ClientWidth = 11190;
+constexpr int ClientHeight = 4485;
+
+constexpr std::array<const char16_t*, KeyCount> KeyCaptions = {
+    u" 0", u" 1", u" 2", u" 3", u" 4",  u" 5", u" 6", u" 7", u" 8", u" 9", u"  ,",
+    u" +", u" -", u" *", u" /", u" \\", u" ^", u" K", u" (", u" )", u" =",
+};
+
+// Bold "MS Sans Serif" where it exists, else a Cyrillic sans face of Debian.
+QFont FormFont(qreal points) {
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(FormFont(9.75));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(place);
+    return label;
+}
+
+template <typename Control>
+Control* Placed(Control* control, const char* name, const QRect& place) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setFont(FormFont(12));
+    control->setGeometry(place);
+    return control;
+}
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+              bool enabled) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    action->setEnabled(enabled);
+    return action;
+}
+
+}  // namespace
+
+void FrmForma::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    usrReklamaX1 = new QWidget(client);
+    usrReklamaX1->setObjectName(QStringLiteral("usrReklamaX1"));
+    usrReklamaX1->setGeometry(Twips(0, 0, 11055, 1095));
+    usrReklamaX1->setAutoFillBackground(true);
+    QPalette banner = usrReklamaX1->palette();
+    banner.setColor(QPalette::Window, QColor(224, 224, 224));
+    usrReklamaX1->setPalette(banner);
+
+    Label1 = Caption(client, "Label1", QStringLiteral("Введите пример:"), Twips(60, 1200, 1905, 240));
+    DirT = Caption(client, "DirT", QStringLiteral("Список действий:"), Twips(5280, 1200, 1980, 240));
+    Label2 = Caption(client, "Label2", QStringLiteral("Остаток примера:"), Twips(8160, 1200, 2010, 240));
+    Primer = Placed(new PrimerBox(client), "Primer", Twips(60, 1440, 5175, 420));
+    Label3 = Caption(client, "Label3", QStringLiteral("Ответ:"), Twips(60, 1920, 735, 240));
+    txtOtvet = Placed(new QLineEdit(client), "txtOtvet", Twips(60, 2160, 5175, 420));
+    DirC = Placed(new QListWidget(client), "DirC", Twips(5280, 1440, 2835, 2760));
+    DirPr = Placed(new QListWidget(client), "DirPr", Twips(8160, 1440, 2835, 2760));
+
+    const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
+    const QColor textColour = palette().color(QPalette::WindowText);
+    for (int i = 0; i < KeyCount; ++i) {
+        auto* key = new KnopkaLabel(i, QString::fromUtf16(KeyCaptions[static_cast<std::size_t>(i)]), client);
+        key->setFont(FormFont(18));
+        key->setGeometry(Twips(60 + 600 * (i % 7), 2640 + 600 * (i / 7), 495, 495));
+        key->setBackground(menuColour);
+        QPalette p = key->palette();
+        p.setColor(QPalette::WindowText, textColour);
+        key->setPalette(p);
+        connect(key, &KnopkaLabel::pressed, this, &FrmForma::Knopka_MouseDown);
+        connect(key, &KnopkaLabel::released, this, &FrmForma::Knopka_MouseUp);
+        Knopka[static_cast<std::size_t>(i)] = key;
+    }
+
+    Primer->setCharacterHook([this](char16_t& code) { Primer_KeyPress(code); });
+    connect(Primer, &PrimerBox::changed, this, &FrmForma::Primer_Change);
+
+    // The client area is the form's size; nothing moves when the window is resized.
+    client->setMinimumSize(Px(ClientWidth), Px(ClientHeight));
+}
+
+void FrmForma::createMenu() {
+    QMenuBar* bar = menuBar();
+    Exit = bar->addAction(QStringLiteral("Выход"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+    connect(Exit, &QAction::triggered, this, &QWidget::close);
+
+    Edit = bar->addMenu(QStringLiteral("Правка"));
+    Edit->setObjectName(QStringLiteral("Edit"));
+    EditUndo = Item(Edit, "EditUndo", QStringLiteral("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z), false);
+    // Redo sits on Ctrl+X; there is no Cut command.
+    EditRedo = Item(Edit, "EditRedo", QStringLiteral("Повторить"), QKeySequence(Qt::CTRL | Qt::Key_X), false);
+    EditCopy =
+        Item(Edit, "EditCopy", QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), false);
+    EditPaste =
+        Item(Edit, "EditPaste", QStringLiteral("Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), false);
+    EditDelete = Item(Edit, "EditDelete", QStringLiteral("Удалить"), QKeySequence(Qt::Key_Delete), false);
+    EditAll = Item(Edit, "EditAll", QStringLiteral("Выделить всё"), QKeySequence(Qt::CTRL | Qt::Key_A), true);
+    EditSkopki = Item(Edit, "EditSkopki", QStringLiteral("Взять пример в скобки"),
+                      QKeySequence(Qt::CTRL | Qt::Key_S), true);
+    sep = Edit->addSeparator();
+    sep->setObjectName(QStringLiteral("sep"));
+    EditPrimerOtvet = Item(Edit, "EditPrimerOtvet", QStringLiteral("Заменять пример ответом"), {}, true);
+    EditPrimerOtvet->setCheckable(true);
+    EditPrimerOtvet->setChecked(true);  // start-up clears it when the switch is off
+    connect(EditPrimerOtvet, &QAction::triggered, this, &FrmForma::EditPrimerOtvet_Click);
+
+    Help = bar->addMenu(QStringLiteral("Справка"));
+    Help->setObjectName(QStringLiteral("Help"));
+    HelpCallHelp =
+        Item(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1), true);
+    HelpAbout = Item(Help, "HelpAbout", QStringLiteral("О программе"), {}, true);
+
+    Primer->setClaimingActions({EditUndo, EditRedo, EditCopy, EditPaste, EditDelete, EditAll, EditSkopki});
+    resize(Px(ClientWidth), Px(ClientHeight) + bar->sizeHint().height());
+}
+
+void FrmForma::arrangeTabOrder() {
+    QWidget::setTabOrder(Primer, DirC);
+    QWidget::setTabOrder(DirC, DirPr);
+    QWidget::setTabOrder(DirPr, usrReklamaX1);
+    QWidget::setTabOrder(usrReklamaX1, txtOtvet);
+}
+
+}  // namespace tambrel

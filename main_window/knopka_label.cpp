@@ -1,0 +1,37 @@
+#include "knopka_label.h"
+
+#include <QMouseEvent>
+
+namespace tambrel {
+
+KnopkaLabel::KnopkaLabel(int index, const QString& caption, QWidget* parent)
+    : QLabel(caption, parent), index_(index) {
+    setObjectName(QStringLiteral("Knopka%1").arg(index));
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+    // A thin frame shows where a key ends; it takes nothing from its size.
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+}
+
+void KnopkaLabel::setBackground(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+QColor KnopkaLabel::background() const { return palette().color(QPalette::Window); }
+
+void KnopkaLabel::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    emit pressed(index_);
+}
+
+void KnopkaLabel::mouseDoubleClickEvent(QMouseEvent* e) { mousePressEvent(e); }
+
+void KnopkaLabel::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    emit released(index_);
+}
+
+}  // namespace tambrel
