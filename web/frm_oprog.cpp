@@ -1,0 +1,155 @@
+#include "frm_oprog.h"
+
+#include "save_file_url.h"
+#include "twips.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+// The pictures are compiled into this library; a static library's resources
+// have to be asked for by name or the linker leaves them out.
+static void LoadAboutPictures() { Q_INIT_RESOURCE(about); }
+
+namespace tambrel {
+
+// A label that reports a click: the button went down and came up over it.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) pressed_ = true;
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const bool click =
+            pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        pressed_ = false;
+        event->accept();
+        if (click) emit clicked();
+    }
+
+private:
+    bool pressed_ = false;
+};
+
+namespace {
+
+const QColor Face(224, 224, 224);
+const QColor SloganBlue(0, 0, 192);
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect where) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(where);
+    return label;
+}
+
+QFrame* AddLine(QWidget* parent, const char* name, int top, const QColor& colour) {
+    // A line from twip 120 to twip 5160, one pixel high.
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setGeometry(TwipsToPixels(120), TwipsToPixels(top), TwipsToPixels(5160 - 120), 1);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    return line;
+}
+
+}  // namespace
+
+frmOprog::frmOprog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    LoadAboutPictures();
+    setObjectName(QStringLiteral("frmOprog"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(TwipsToPixels(5340), TwipsToPixels(3135));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Face);
+    palette.setColor(QPalette::Button, Face);
+    setPalette(palette);
+
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSize(12);
+    font.setBold(true);
+    setFont(font);
+
+    Image1 = AddLabel(this, "Image1", QString(), TwipRect(240, 120, 1065, 1890));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/about/emblem.png")));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    AddLabel(this, "Label2_5", QStringLiteral("Сайт:"), TwipRect(1560, 840, 720, 300));
+
+    Label1 = new ClickableLabel(SloganText, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(TwipRect(2280, 840, 2745, 300));
+    QFont slogan = font;
+    slogan.setUnderline(true);
+    Label1->setFont(slogan);
+    QPalette blue = Label1->palette();
+    blue.setColor(QPalette::WindowText, SloganBlue);
+    Label1->setPalette(blue);
+    Label1->setCursor(Qt::PointingHandCursor);
+    connect(Label1, &ClickableLabel::clicked, this, &frmOprog::Label1Click);
+
+    AddLabel(this, "Label2_6", QStringLiteral("Версия: v4.2"), TwipRect(1560, 1200, 1560, 300));
+    AddLabel(this, "Label2_7", QStringLiteral("Дата: 19 февраля 2002 год -"),
+             TwipRect(1560, 1560, 3690, 300));
+    AddLabel(this, "Label2_0", QStringLiteral("22 сентября 2017 год"), TwipRect(2340, 1920, 2760, 300));
+
+    // Dark over light: an etched groove across the window.
+    Line1 = AddLine(this, "Line1", 2280, palette.color(QPalette::WindowText));
+    Line2 = AddLine(this, "Line2", 2295, palette.color(QPalette::Base));
+
+    Picture1 = AddLabel(this, "Picture1", QString(), TwipRect(120, 2400, 1200, 675));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/about/flag.png")));
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setAutoFillBackground(true);
+    QPalette white = Picture1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Picture1->setPalette(white);
+
+    OK = new QPushButton(QStringLiteral("OK"), this);
+    OK->setObjectName(QStringLiteral("OK"));
+    OK->setGeometry(TwipRect(3840, 2460, 1335, 495));
+    OK->setDefault(true);
+    connect(OK, &QPushButton::clicked, this, &QDialog::accept);
+    OK->setFocus();
+}
+
+void frmOprog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape: OK->click(); return;
+        default: QDialog::keyPressEvent(event);
+    }
+}
+
+void frmOprog::Label1Click() {
+    // The hourglass over the whole window, the slogan included, while the
+    // redirect page is written and handed to the desktop.
+    setCursor(Qt::WaitCursor);
+    Label1->setCursor(Qt::WaitCursor);
+    SaveFileUrl(SiteAddress);
+    Label1->setCursor(Qt::PointingHandCursor);
+    unsetCursor();
+}
+
+}  // namespace tambrel
+
+#include "frm_oprog.moc"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace tambrel {
+
+// The maker's site, opened by a click on the slogan.
+inline const QString SiteAddress = QStringLiteral("http://tambrel.example/site/");
+inline const QString SloganText = QStringLiteral("Решаем по шагам");
+
+class ClickableLabel;
+
+// The About window: version, dates, the maker's emblem and flag, and the
+// slogan that opens the maker's site. OK (or Enter, or Esc) closes it.
+class frmOprog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmOprog(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Label1Click();
+
+    QLabel* Image1 = nullptr;
+    ClickableLabel* Label1 = nullptr;
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QPushButton* OK = nullptr;
+};
+
+}  // namespace tambrel

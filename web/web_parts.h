@@ -1,0 +1,19 @@
+#pragma once
+
+class QAction;
+class QWidget;
+
+namespace tambrel {
+
+class usrReklamaX;
+
+// Connects the Help menu's commands: "Вызов справки" opens the user guide,
+// "О программе" shows the About window.
+void ConnectHelpMenu(QAction* helpCallHelp, QAction* helpAbout);
+
+// Fills the strip kept for the banner with the banner panel, which follows
+// the strip's size. The panel's browser is made once the panel has been
+// drawn, so the window can be shown first and the banner fills in after.
+usrReklamaX* FillBannerPanel(QWidget* host);
+
+}  // namespace tambrel
