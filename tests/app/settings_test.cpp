@@ -1,0 +1,238 @@
+// Start-up with every kind of settings file, and what closing writes.
+#include <sys/stat.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <climits>
+
+#include "main_m.h"
+#include "save_ini_m.h"
+#include "settings_file.h"
+#include "window_fixture.h"
+
+using namespace tambrel;
+using namespace tambrel::testing;
+
+namespace {
+
+const QByteArray FileNameBytes =
+    QByteArray("\xD0\xA2\xD0\xB0\xD0\xBC\xD0\xB1\xD1\x80\xD0\xB5\xD0\xBB\xD1\x8C.ini");
+
+void WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray FileBytes() {
+    QFile file(QString::fromUtf8(FileNameBytes));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(std::int32_t)
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+    QString startFolder;
+    FakeBoxes boxes;
+
+    // Closes the main window as the title bar's button would; true when it closed.
+    bool closeMainForm() {
+        MainForm()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return MainForm() == nullptr;
+    }
+
+private slots:
+    void initTestCase() {
+        startFolder = QDir::currentPath();
+        QVERIFY(folder.isValid());
+    }
+    void init() {
+        ResetSharedState();
+        boxes = FakeBoxes{};
+        SetMessageBoxes(&boxes);
+        QDir(folder.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(folder.path()));
+        QVERIFY(QDir::setCurrent(folder.path()));
+    }
+    void cleanup() {
+        delete MainForm();
+        SetMessageBoxes(nullptr);
+        QDir::setCurrent(startFolder);
+    }
+
+    void numberField_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<std::int32_t>("value");
+        QTest::newRow("written off") << QByteArray(" 0 \r\n") << 0;
+        QTest::newRow("written on") << QByteArray(" 1 \r\n") << 1;
+        QTest::newRow("tabs and LF only") << QByteArray("\t\n1\t") << 1;
+        QTest::newRow("comma ends the field") << QByteArray("1,5") << 1;
+        QTest::newRow("rest of the file ignored") << QByteArray(" 1 junk\r\n0") << 1;
+        QTest::newRow("plus sign") << QByteArray("+7") << 7;
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF 1 \r\n") << 1;
+        QTest::newRow("lowest") << QByteArray("-2147483648 ") << INT_MIN;
+        QTest::newRow("highest") << QByteArray(" 2147483647 ") << INT_MAX;
+        QTest::newRow("beyond 32 bits") << QByteArray(" 2147483648 ") << 0;
+        QTest::newRow("decimal point") << QByteArray("1.5") << 0;
+        QTest::newRow("digits then letters") << QByteArray("1abc") << 0;
+        QTest::newRow("lone minus") << QByteArray("- 1") << 0;
+        QTest::newRow("NUL byte") << QByteArray("\0 1", 3) << 0;
+        QTest::newRow("only blanks") << QByteArray(" \r\n \r\n") << 0;
+    }
+    void numberField() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(std::int32_t, value);
+        QCOMPARE(ReadNumberField(bytes), value);
+    }
+
+    void startUp_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<std::int32_t>("value");
+        QTest::newRow("missing") << false << QByteArray() << 0;
+        QTest::newRow("empty") << true << QByteArray() << 0;
+        QTest::newRow("\" 1 \"") << true << QByteArray(" 1 \r\n") << 1;
+        QTest::newRow("1 without line end") << true << QByteArray("1") << 1;
+        QTest::newRow("blank lines before") << true << QByteArray("\r\n\r\n   \r\n 1 \r\n") << 1;
+        QTest::newRow("letters") << true << QByteArray("включено\r\n") << 0;
+        QTest::newRow("2") << true << QByteArray(" 2 \r\n") << 2;
+        QTest::newRow("-1") << true << QByteArray("-1 \r\n") << -1;
+    }
+    void startUp() {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, bytes);
+        QFETCH(std::int32_t, value);
+        if (exists) WriteFile(QString::fromUtf8(FileNameBytes), bytes);
+        Main();
+        QVERIFY(MainForm() != nullptr);
+        QVERIFY(MainForm()->isVisible());
+        QCOMPARE(GetEngineWindow(), static_cast<EngineWindow*>(MainForm()));
+        QCOMPARE(ReplaceWithAnswer, value);
+        QCOMPARE(MainForm()->EditPrimerOtvet->isChecked(), value != 0);
+        QCOMPARE(QApplication::focusWidget(), MainForm()->Primer);
+        QCOMPARE(FileBytes(), exists ? bytes : QByteArray("<missing>"));  // reading writes nothing
+    }
+
+    // Neither may stop start-up or make it wait.
+    void startUpPastOddFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("named pipe") << "pipe";
+    }
+    void startUpPastOddFiles() {
+        QFETCH(QString, kind);
+        if (kind == QLatin1String("directory")) {
+            QVERIFY(QDir().mkdir(QString::fromUtf8(FileNameBytes)));
+        } else {
+            QCOMPARE(::mkfifo(FileNameBytes.constData(), 0600), 0);
+        }
+        Main();
+        QCOMPARE(ReplaceWithAnswer, 0);
+        QVERIFY(!MainForm()->EditPrimerOtvet->isChecked());
+    }
+
+    void yesWritesTheValue_data() {
+        QTest::addColumn<std::int32_t>("value");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("off") << 0 << QByteArray("\x20\x30\x20\x0D\x0A");
+        QTest::newRow("on") << 1 << QByteArray("\x20\x31\x20\x0D\x0A");
+        QTest::newRow("hand-edited 2") << 2 << QByteArray(" 2 \r\n");
+        QTest::newRow("-1") << -1 << QByteArray("-1 \r\n");
+    }
+    void yesWritesTheValue() {
+        QFETCH(std::int32_t, value);
+        QFETCH(QByteArray, bytes);
+        Main();
+        ReplaceWithAnswer = value;
+        QVERIFY(closeMainForm());
+        QCOMPARE(boxes.questions, 1);
+        QCOMPARE(boxes.questionTitle, QStringLiteral("Запрос"));
+        QCOMPARE(boxes.questionText, QStringLiteral("Закрыть программу?"));
+        QCOMPARE(FileBytes(), bytes);
+        // Under its UTF-8 name, with no temporary file left beside it.
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{QString::fromUtf8(FileNameBytes)});
+        struct stat info {};
+        QCOMPARE(::stat(FileNameBytes.constData(), &info), 0);
+    }
+
+    void noKeepsEverything_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("no file, close button") << false << false;
+        QTest::newRow("old file, close button") << true << false;
+        QTest::newRow("old file, Exit item") << true << true;
+    }
+    void noKeepsEverything() {
+        QFETCH(bool, exists);
+        QFETCH(bool, byExit);
+        if (exists) WriteFile(QString::fromUtf8(FileNameBytes), " 0 \r\n");
+        Main();
+        FrmForma* form = MainForm();
+        TypeText(form->Primer, QStringLiteral("2+3*4"));
+        QTest::keyClick(form->Primer, Qt::Key_Return);
+        ReplaceWithAnswer = 1;  // changed in memory only
+        boxes.answer = false;
+        if (byExit) {
+            form->Exit->trigger();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else {
+            QVERIFY(!closeMainForm());
+        }
+        QCOMPARE(boxes.questions, 1);
+        QCOMPARE(MainForm(), form);
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->Primer->text(), QStringLiteral("2+3*4"));
+        QCOMPARE(form->DirC->count(), 2);
+        QCOMPARE(form->txtOtvet->text(), QStringLiteral("14"));
+        QCOMPARE(FileBytes(), exists ? QByteArray(" 0 \r\n") : QByteArray("<missing>"));
+        // Yes after a No still closes.
+        boxes.answer = true;
+        QVERIFY(closeMainForm());
+        QCOMPARE(FileBytes(), QByteArray(" 1 \r\n"));
+    }
+
+    // Root may write anywhere, so the failure comes from a directory that
+    // holds the temporary file's name: it cannot be opened as a file.
+    void failedWriteKeepsOldFileAndCloses() {
+        WriteFile(QString::fromUtf8(FileNameBytes), " 1 \r\n");
+        const QString temporary = QString::fromUtf8(FileNameBytes) + QStringLiteral(".tmp");
+        QVERIFY(QDir().mkpath(temporary + QStringLiteral("/inside")));
+        Main();
+        ReplaceWithAnswer = 0;
+        QCOMPARE(ConfirmCloseAndSave(), std::int16_t{0});
+        QCOMPARE(FileBytes(), QByteArray(" 1 \r\n"));
+        QVERIFY(closeMainForm());
+        QCOMPARE(boxes.criticals, 0);
+        QCOMPARE(FileBytes(), QByteArray(" 1 \r\n"));
+    }
+
+    void writerFailures() {
+        QVERIFY(!WriteSettingsFile(QStringLiteral("нет/такой/папки/Тамбрель.ini"), 1));
+        // The settings name taken by a directory: the rename fails and the
+        // temporary file goes away.
+        QVERIFY(QDir().mkdir(QString::fromUtf8(FileNameBytes)));
+        QVERIFY(!WriteSettingsFile(QString::fromUtf8(FileNameBytes), 1));
+        QVERIFY(!QFile::exists(QString::fromUtf8(FileNameBytes) + QStringLiteral(".tmp")));
+    }
+
+    void leftoverTemporaryFileIsReplaced() {
+        const QString temporary = QString::fromUtf8(FileNameBytes) + QStringLiteral(".tmp");
+        WriteFile(temporary, "half-writ");
+        QVERIFY(WriteSettingsFile(QString::fromUtf8(FileNameBytes), 1));
+        QCOMPARE(FileBytes(), QByteArray(" 1 \r\n"));
+        QVERIFY(!QFile::exists(temporary));
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"
