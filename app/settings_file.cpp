@@ -13,7 +13,7 @@ namespace {
 
 // Enough for any blank lines a hand-edited file puts before the number; the
 // rest of the file is never looked at.
-constexpr qint64 ReadLimit = 64 * 1024;
+constexpr qint64 ReadLimit = qint64{64} * 1024;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool EndsField(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }

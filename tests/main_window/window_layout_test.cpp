@@ -90,7 +90,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<bool>("enabled");
-        const auto row = [](const char* name, const char* caption, QKeySequence shortcut, bool enabled) {
+        const auto row = [](const char* name, const char* caption, const QKeySequence& shortcut,
+                            bool enabled) {
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << shortcut
                                 << enabled;
         };
