@@ -1,19 +1,13 @@
 #include "usr_reklama_x.h"
 
+#include "banner_browser.h"
 #include "save_file_url.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <QLoggingCategory>
 #include <QTimer>
-#include <QWebEngineCertificateError>
-#include <QWebEngineFileSystemAccessRequest>
-#include <QWebEngineFullScreenRequest>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineRegisterProtocolHandlerRequest>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
-
-#include <unistd.h>
 
 namespace tambrel {
 
@@ -25,54 +19,41 @@ namespace {
 
 bool IsWebLink(const QString& text) { return text.startsWith(QStringLiteral("http"), Qt::CaseSensitive); }
 
+QtMessageHandler& EarlierHandler() {
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+// Loading the engine after the application has started makes it warn that it
+// should have been set up first; the module does that set-up itself, so this
+// one warning is dropped while the module loads, and nothing else.
+void DropLateStartWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QStringLiteral("Qt WebEngine seems to be initialized from a plugin"))) {
+        return;
+    }
+    if (EarlierHandler() != nullptr) EarlierHandler()(type, context, message);
+}
+
+// The module lies beside the executable; a program run from the build tree
+// finds it where the build put it.
+BannerFactory LoadBannerFactory() {
+    QStringList folders{QCoreApplication::applicationDirPath()};
+#ifdef TAMBREL_BANNER_BUILD_DIR
+    folders.append(QStringLiteral(TAMBREL_BANNER_BUILD_DIR));
+#endif
+    for (const QString& folder : folders) {
+        QLibrary module(QDir(folder).filePath(QString::fromLatin1(BannerModuleName)));
+        EarlierHandler() = qInstallMessageHandler(DropLateStartWarning);
+        const bool loaded = module.load();
+        qInstallMessageHandler(EarlierHandler());
+        if (!loaded) continue;
+        if (auto factory = reinterpret_cast<BannerFactory>(module.resolve(BannerFactoryName))) return factory;
+    }
+    return nullptr;
+}
+
 }  // namespace
-
-// The banner's page, silent: none of the page's dialogs, questions or
-// script errors reach the user, and every navigation and new window is
-// first put to the panel.
-class BannerPage : public QWebEnginePage {
-public:
-    BannerPage(QWebEngineProfile* profile, QWebEngineView* view, usrReklamaX* panel)
-        : QWebEnginePage(profile, view), panel_(panel) {
-        connect(this, &QWebEnginePage::certificateError,
-                [](QWebEngineCertificateError error) { error.rejectCertificate(); });
-        connect(this, &QWebEnginePage::featurePermissionRequested, this,
-                [this](const QUrl& origin, Feature feature) {
-                    setFeaturePermission(origin, feature, PermissionDeniedByUser);
-                });
-        connect(this, &QWebEnginePage::fullScreenRequested,
-                [](QWebEngineFullScreenRequest request) { request.reject(); });
-        connect(this, &QWebEnginePage::registerProtocolHandlerRequested,
-                [](QWebEngineRegisterProtocolHandlerRequest request) { request.reject(); });
-        connect(this, &QWebEnginePage::fileSystemAccessRequested,
-                [](QWebEngineFileSystemAccessRequest request) { request.reject(); });
-    }
-
-protected:
-    bool acceptNavigationRequest(const QUrl& /*url*/, NavigationType /*type*/,
-                                 bool /*isMainFrame*/) override {
-        return panel_->BeforeNavigate2();
-    }
-    QWebEnginePage* createWindow(WebWindowType /*type*/) override {
-        panel_->NewWindow2();
-        return nullptr;
-    }
-    void javaScriptAlert(const QUrl& /*origin*/, const QString& /*msg*/) override {}
-    bool javaScriptConfirm(const QUrl& /*origin*/, const QString& /*msg*/) override { return false; }
-    bool javaScriptPrompt(const QUrl& /*origin*/, const QString& /*msg*/, const QString& /*defaultValue*/,
-                          QString* /*result*/) override {
-        return false;
-    }
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel /*level*/, const QString& /*message*/,
-                                  int /*line*/, const QString& /*source*/) override {}
-    QStringList chooseFiles(FileSelectionMode /*mode*/, const QStringList& /*old*/,
-                            const QStringList& /*accepted*/) override {
-        return {};
-    }
-
-private:
-    usrReklamaX* panel_;
-};
 
 usrReklamaX::usrReklamaX(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("usrReklamaX"));
@@ -80,12 +61,6 @@ usrReklamaX::usrReklamaX(QWidget* parent) : QWidget(parent) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(224, 224, 224));
     setPalette(palette);
-}
-
-usrReklamaX::~usrReklamaX() {
-    // The page must go before the profile it was made with.
-    delete WebBrowser1;
-    delete profile_;
 }
 
 void usrReklamaX::paintEvent(QPaintEvent* event) {
@@ -99,40 +74,23 @@ void usrReklamaX::paintEvent(QPaintEvent* event) {
 }
 
 void usrReklamaX::CreateBrowser() {
-    // The browser's sandbox refuses to run as root; only then is it turned off.
-    if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-
-    // Off the record: the banner keeps no cache, cookies or history on disk.
-    profile_ = new QWebEngineProfile();
-    WebBrowser1 = new QWebEngineView(this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
-    auto* page = new BannerPage(profile_, WebBrowser1, this);
-    QWebEngineSettings* settings = page->settings();
-    settings->setAttribute(QWebEngineSettings::ShowScrollBars, false);
-    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
-    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-    WebBrowser1->setPage(page);
-    connect(page, &QWebEnginePage::linkHovered, this, &usrReklamaX::StatusTextChange);
-    connect(page, &QWebEnginePage::loadFinished, this, &usrReklamaX::bannerLoaded);
-    connect(page, &QWebEnginePage::loadFinished, this,
-            [](bool ok) { qCDebug(lcBanner) << "banner loaded" << ok; });
-
+    // A browser that cannot be made leaves the panel as it is.
+    const BannerFactory factory = LoadBannerFactory();
+    if (factory == nullptr) return;
+    BannerEvents events;
+    events.statusTextChange = [this](const QString& text) { StatusTextChange(text); };
+    events.beforeNavigate2 = [this] { return BeforeNavigate2(); };
+    events.newWindow2 = [this] { NewWindow2(); };
+    events.loaded = [this](bool ok) {
+        qCDebug(lcBanner) << "banner loaded" << ok;
+        emit bannerLoaded(ok);
+    };
+    WebBrowser1 = factory(this, &events, &BannerAddress);
+    if (WebBrowser1 == nullptr) return;
     FitBrowser();
     WebBrowser1->show();
-    Navigate(BannerAddress);
     qCDebug(lcBanner) << "browser created";
     emit browserCreated();
-}
-
-void usrReklamaX::Navigate(const QString& address) {
-    // "about:" followed by markup is the page itself.
-    const QString about = QStringLiteral("about:");
-    if (address.startsWith(about) && address.size() > about.size()) {
-        WebBrowser1->setHtml(address.mid(about.size()));
-    } else {
-        WebBrowser1->load(QUrl(address));
-    }
 }
 
 void usrReklamaX::resizeEvent(QResizeEvent* event) {

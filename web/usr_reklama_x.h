@@ -3,9 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-class QWebEngineProfile;
-class QWebEngineView;
-
 namespace tambrel {
 
 // The banner page: the program's name, centred, given as inline HTML.
@@ -22,10 +19,9 @@ class usrReklamaX : public QWidget {
 
 public:
     explicit usrReklamaX(QWidget* parent = nullptr);
-    ~usrReklamaX() override;
 
-    // Null until the panel has been drawn.
-    QWebEngineView* webBrowser() const { return WebBrowser1; }
+    // Null until the panel has been drawn, and when no browser could be made.
+    QWidget* webBrowser() const { return WebBrowser1; }
     const QString& lastLinkUrl() const { return LastLinkUrl; }
 
 signals:
@@ -37,10 +33,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class BannerPage;
-
     void CreateBrowser();
-    void Navigate(const QString& address);
     void FitBrowser();
     void StatusTextChange(const QString& text);
     bool BeforeNavigate2();
@@ -48,8 +41,7 @@ private:
     void SendOut();
 
     bool browserScheduled_ = false;
-    QWebEngineProfile* profile_ = nullptr;
-    QWebEngineView* WebBrowser1 = nullptr;
+    QWidget* WebBrowser1 = nullptr;
     QString LastLinkUrl;
 };
 

@@ -65,7 +65,7 @@ private slots:
     }
 
     void bannerShownInsideThePanel() {
-        QWebEngineView* browser = panel_->webBrowser();
+        QWebEngineView* browser = Browser();
         QVERIFY(browser != nullptr);
         QCOMPARE(browser->parentWidget(), panel_);
         QCOMPARE(panel_->geometry(), QRect(0, 0, 737, 73));
@@ -104,7 +104,7 @@ private slots:
     void statusTexts() {
         QFETCH(QString, text);
         QFETCH(bool, stored);
-        QWebEnginePage* page = panel_->webBrowser()->page();
+        QWebEnginePage* page = Browser()->page();
         emit page->linkHovered(QStringLiteral("http://first.example/"));
         emit page->linkHovered(text);
         QCOMPARE(panel_->lastLinkUrl(), stored ? text : QStringLiteral("http://first.example/"));
@@ -147,7 +147,7 @@ private slots:
     }
 
     void newWindowRefusedBeforeAnyLink() {
-        QWebEngineView* browser = panel_->webBrowser();
+        QWebEngineView* browser = Browser();
         RunScript(browser->page(), QStringLiteral("window.open('http://popup.example/'); 1"));
         QTest::qWait(500);
         QVERIFY(opener_->calls.isEmpty());
@@ -156,7 +156,7 @@ private slots:
     }
 
     void pageDialogsAreSilent() {
-        QWebEnginePage* page = panel_->webBrowser()->page();
+        QWebEnginePage* page = Browser()->page();
         const QVariant answer = RunScript(
             page, QStringLiteral(
                       "alert('a'); var c = confirm('b'); var p = prompt('c', 'd'); String(c) + '/' + p"));
@@ -166,7 +166,7 @@ private slots:
     }
 
     void resizeWaitsWhileMinimised() {
-        QWebEngineView* browser = panel_->webBrowser();
+        QWebEngineView* browser = Browser();
         main_->showMinimized();
         QVERIFY(main_->isMinimized());
         host_->resize(600, 50);
@@ -180,10 +180,12 @@ private slots:
     }
 
 private:
+    QWebEngineView* Browser() const { return qobject_cast<QWebEngineView*>(panel_->webBrowser()); }
+
     // Puts the test's links into the panel: while no link has been pointed
     // at, the panel lets every navigation through.
     QWebEngineView* ShowLinkPage() {
-        QWebEngineView* browser = panel_->webBrowser();
+        QWebEngineView* browser = Browser();
         QSignalSpy loaded(panel_, &usrReklamaX::bannerLoaded);
         browser->setHtml(LinkPage);
         if (!loaded.wait(10000)) qWarning("link page did not load");
