@@ -41,6 +41,8 @@ void WithAbout(const std::function<void(frmOprog&)>& drive) {
 class FrmOprogTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir folder_;
+
 private slots:
     void init() { tambrel::SetProgramFolder(folder_.path()); }
     void cleanup() { tambrel::SetProgramFolder(QString()); }
@@ -200,9 +202,6 @@ private slots:
         tambrel::SetAboutShownHook({});
         QVERIFY(shown);
     }
-
-private:
-    QTemporaryDir folder_;
 };
 
 QTEST_MAIN(FrmOprogTest)

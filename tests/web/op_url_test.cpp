@@ -14,6 +14,8 @@ using tambrel::test::RecordingOpener;
 class OpURLTest : public QObject {
     Q_OBJECT
 
+    QString startDir_ = QDir::currentPath();
+
 private slots:
     void cleanup() {
         tambrel::SetProgramFolder(QString());
@@ -92,9 +94,6 @@ private slots:
         tambrel::OpenURL(QString());
         QVERIFY(opener.calls.isEmpty());
     }
-
-private:
-    QString startDir_ = QDir::currentPath();
 };
 
 QTEST_MAIN(OpURLTest)

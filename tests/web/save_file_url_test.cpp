@@ -28,6 +28,8 @@ QByteArray ReadAll(const QString& path) {
 class SaveFileUrlTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir folder_;
+
 private slots:
     void init() {
         QVERIFY(folder_.isValid());
@@ -135,9 +137,6 @@ private slots:
         tambrel::SaveFileUrl(QStringLiteral("http://a.example/"));
         QVERIFY(ranBeforeOpening);
     }
-
-private:
-    QTemporaryDir folder_;
 };
 
 QTEST_GUILESS_MAIN(SaveFileUrlTest)

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,14 +13,15 @@
 #include <QWebEngineView>
 
 #include <memory>
+#include <optional>
 
 using tambrel::usrReklamaX;
 using tambrel::test::RecordingOpener;
 
 namespace {
 
-// Two links filling the left and right of the strip, and a button that
-// asks for a window of its own.
+// Two links filling the left and the right of the strip; the right one asks
+// for a window of its own.
 const QString LinkPage = QStringLiteral(
     "<html><body style='margin:0'>"
     "<a id='same' href='http://link.example/same' style='position:absolute;left:0;top:0;width:300px;"
@@ -27,21 +29,42 @@ const QString LinkPage = QStringLiteral(
     "<a id='blank' href='https://link.example/blank' target='_blank' style='position:absolute;left:400px;"
     "top:0;width:300px;height:70px;display:block'>blank</a></body></html>");
 
+// The answer may come after a timeout, so it lands in storage it shares.
 QVariant RunScript(QWebEnginePage* page, const QString& script) {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&done] { return done; }, 5000)) qWarning("script gave no answer");
-    return result;
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    page->runJavaScript(script, [answer](const QVariant& value) { *answer = value; });
+    if (!QTest::qWaitFor([answer] { return answer->has_value(); }, 5000)) qWarning("script gave no answer");
+    return answer->value_or(QVariant());
 }
 
 }  // namespace
 
 class UsrReklamaXTest : public QObject {
     Q_OBJECT
+
+    QWebEngineView* Browser() const { return qobject_cast<QWebEngineView*>(panel_->webBrowser()); }
+
+    // Puts the test's links into the panel: while no link has been pointed
+    // at, the panel lets every navigation through.
+    QWebEngineView* ShowLinkPage() {
+        QWebEngineView* browser = Browser();
+        QSignalSpy loaded(panel_, &usrReklamaX::bannerLoaded);
+        browser->setHtml(LinkPage);
+        if (!loaded.wait(10000)) qWarning("link page did not load");
+        return browser;
+    }
+
+    QByteArray ReadPage() {
+        QFile page(folder_.filePath(QStringLiteral("0.html")));
+        return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<RecordingOpener> opener_;
+    std::unique_ptr<QWidget> main_;
+    QWidget* host_ = nullptr;
+    QLineEdit* example_ = nullptr;
+    usrReklamaX* panel_ = nullptr;
 
 private slots:
     void init() {
@@ -51,10 +74,13 @@ private slots:
         main_->resize(746, 299);
         host_ = new QWidget(main_.get());
         host_->setGeometry(0, 0, 737, 73);
+        example_ = new QLineEdit(main_.get());
+        example_->setGeometry(4, 100, 300, 28);
         panel_ = tambrel::FillBannerPanel(host_);
         QSignalSpy loaded(panel_, &usrReklamaX::bannerLoaded);
         QVERIFY(panel_->webBrowser() == nullptr);
         main_->show();
+        example_->setFocus();
         QVERIFY(loaded.wait(20000));
         QCOMPARE(loaded.first().first().toBool(), true);
     }
@@ -72,6 +98,8 @@ private slots:
         QCOMPARE(browser->geometry(), QRect(0, 0, 737, 73));
         QCOMPARE(browser->url().scheme(), QStringLiteral("data"));
         QVERIFY(opener_->calls.isEmpty());
+        // Loading the banner leaves the focus where the user was typing.
+        QCOMPARE(QApplication::focusWidget(), example_);
         QWebEnginePage* page = browser->page();
         QCOMPARE(RunScript(page, QStringLiteral("document.body.innerText.trim()")).toString(),
                  QStringLiteral("Тамбрель"));
@@ -178,30 +206,6 @@ private slots:
         host_->resize(700, 60);
         QCOMPARE(browser->geometry(), QRect(0, 0, 700, 60));
     }
-
-private:
-    QWebEngineView* Browser() const { return qobject_cast<QWebEngineView*>(panel_->webBrowser()); }
-
-    // Puts the test's links into the panel: while no link has been pointed
-    // at, the panel lets every navigation through.
-    QWebEngineView* ShowLinkPage() {
-        QWebEngineView* browser = Browser();
-        QSignalSpy loaded(panel_, &usrReklamaX::bannerLoaded);
-        browser->setHtml(LinkPage);
-        if (!loaded.wait(10000)) qWarning("link page did not load");
-        return browser;
-    }
-
-    QByteArray ReadPage() {
-        QFile page(folder_.filePath(QStringLiteral("0.html")));
-        return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
-    }
-
-    QTemporaryDir folder_;
-    std::unique_ptr<RecordingOpener> opener_;
-    std::unique_ptr<QWidget> main_;
-    QWidget* host_ = nullptr;
-    usrReklamaX* panel_ = nullptr;
 };
 
 QTEST_MAIN(UsrReklamaXTest)
