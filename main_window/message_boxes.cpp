@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tambrel {
 
@@ -32,6 +33,9 @@ public:
     bool askYesNo(const QString& title, const QString& text) override {
         YesNoBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
                      QApplication::activeWindow());
+        // The interface is Russian whatever the system's language.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
         box.setDefaultButton(QMessageBox::Yes);
         box.setWindowFlags((box.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
                            ~Qt::WindowCloseButtonHint);

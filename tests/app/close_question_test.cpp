@@ -38,6 +38,8 @@ private slots:
             QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
             QVERIFY(static_cast<QAbstractButton*>(box->defaultButton()) == box->button(QMessageBox::Yes));
             QVERIFY(!(box->windowFlags() & Qt::WindowCloseButtonHint));
+            QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("Да"));
+            QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Нет"));
         });
         QVERIFY(!yes);
     }
