@@ -22,10 +22,6 @@ private slots:
         QDir::setCurrent(startDir_);
     }
 
-    void programFolderIsTheExecutablesFolder() {
-        QCOMPARE(tambrel::ProgramFolder(), QCoreApplication::applicationDirPath());
-    }
-
     void namesAndAddresses_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("target");  // "{folder}" stands for the program's folder
@@ -39,8 +35,6 @@ private slots:
                                      << QStringLiteral("http://tambrel.example/site/");
         QTest::newRow("secure address")
             << QStringLiteral("https://a.example/?q='1'") << QStringLiteral("https://a.example/?q='1'");
-        QTest::newRow("mail address") << QStringLiteral("mailto:support@tambrel.example")
-                                      << QStringLiteral("mailto:support@tambrel.example");
         QTest::newRow("one letter before a colon is a name")
             << QStringLiteral("C:x.html") << QStringLiteral("{folder}/C:x.html");
     }
@@ -87,12 +81,6 @@ private slots:
         tambrel::OpenURL(QStringLiteral("Справка.html"));
         qputenv("PATH", path);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
-    void emptyNameIsIgnored() {
-        RecordingOpener opener;
-        tambrel::OpenURL(QString());
-        QVERIFY(opener.calls.isEmpty());
     }
 };
 

@@ -116,18 +116,6 @@ private slots:
         QCOMPARE(opener.calls[0].target, address);
     }
 
-    void everyNumberTakenOpensTheAddressItself() {
-        RecordingOpener opener;
-        for (int n = 0; n < tambrel::RedirectPageTries; ++n) {
-            QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("%1.html").arg(n)));
-        }
-        tambrel::SaveFileUrl(QStringLiteral("http://a.example/"));
-        QCOMPARE(opener.calls.size(), 1);
-        QCOMPARE(opener.calls[0].target, QStringLiteral("http://a.example/"));
-        QVERIFY(
-            !QFileInfo::exists(folder_.filePath(QStringLiteral("%1.html").arg(tambrel::RedirectPageTries))));
-    }
-
     void pendingEventsRunBeforeTheDesktopIsAsked() {
         RecordingOpener opener;
         bool ran = false;
