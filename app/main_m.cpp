@@ -8,6 +8,7 @@
 #include "save_ini_m.h"
 #include "settings_file.h"
 #include "shared_state.h"
+#include "web_parts.h"
 
 namespace tambrel {
 
@@ -26,6 +27,9 @@ void Main() {
         frmForma->setAttribute(Qt::WA_DeleteOnClose);
         frmForma->setUnloadHandler(&ConfirmCloseAndSave);
         SetEngineWindow(frmForma);
+        ConnectHelpMenu(frmForma->helpCallHelpAction(), frmForma->helpAboutAction());
+        // The browser itself is made only once the strip has been drawn.
+        FillBannerPanel(frmForma->bannerPanel());
     }
     frmForma->show();
     QCoreApplication::processEvents();
