@@ -15,6 +15,7 @@ FrmForma::FrmForma(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Тамбрель"));
     createControls();
     createMenu();
+    connectEditMenu();
     arrangeTabOrder();
     Primer->setFocus();
 }

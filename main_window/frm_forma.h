@@ -4,10 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
+#include "edit_history.h"
 #include "engine_window.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,6 +25,9 @@ class PrimerBox;
 inline constexpr char16_t KeypadChars[] = u"0123456789,+-*/\\^K()";
 // The characters the input box accepts from the keyboard.
 inline constexpr char16_t AllowedChars[] = u"01243456789,^-+*()/\\";
+inline bool InAllowedChars(char16_t c) {
+    return c != 0 && std::u16string_view(AllowedChars).find(c) != std::u16string_view::npos;
+}
 inline constexpr int KeyCount = 21;
 inline constexpr int SolveKey = 20;
 
@@ -44,6 +50,7 @@ public:
     void replaceBannerPanel(QWidget* panel);
     QAction* helpCallHelpAction() const { return HelpCallHelp; }
     QAction* helpAboutAction() const { return HelpAbout; }
+    const EditHistory& editHistory() const { return editHistory_; }
 
     // EngineWindow
     std::u16string primerText() const override;
@@ -90,6 +97,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     // frm_forma_layout.cpp
@@ -105,12 +113,24 @@ private:
     // frm_forma_key_filter.cpp
     void Primer_KeyPress(char16_t& code);
     void Primer_Change();
-    // The recording step of the edit history; it comes with the Edit menu.
-    void recordEditHistoryStep();
     void solveWhenChanged();
 
+    // frm_forma_edit_menu.cpp
+    void connectEditMenu();
+    bool editItemAvailable(const QAction* item) const;
+    QAction* editItemFor(const QKeyEvent* key) const;
+    void restoreHistoryState(std::int32_t pos);
+    void Edit_Click();
+    void EditUndo_Click();
+    void EditRedo_Click();
+    void EditCopy_Click();
+    void EditPaste_Click();
+    void EditDelete_Click();
+    void EditAll_Click();
+    void EditSkopki_Click();
     void EditPrimerOtvet_Click();
 
+    EditHistory editHistory_;
     std::function<std::int16_t()> unloadHandler_;
 };
 

@@ -36,11 +36,10 @@ void FrmForma::Knopka_MouseUp(int index) {
 
 void FrmForma::insertAtCaret(const QString& inserted, int caretAfter) {
     const QString text = Primer->text();
-    // The box holds at most maxLength() characters (32767, so every caret
-    // fits the 16-bit arithmetic); an insertion that would not fit is dropped
-    // rather than cutting the example's end off.
+    // An insertion that would not fit into the box is dropped rather than
+    // cutting the example's end off.
     if (text.size() + inserted.size() > Primer->maxLength()) return;
-    const auto a = static_cast<std::int16_t>(Primer->caret());
+    const int a = Primer->caret();
     // A selection stays: the insertion goes in at its start.
     Primer->setWholeText(text.left(a) + inserted + text.mid(a));
     Primer->setCursorPosition(a + caretAfter);

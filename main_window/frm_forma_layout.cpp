@@ -133,7 +133,6 @@ void FrmForma::createMenu() {
     EditPrimerOtvet = Item(Edit, "EditPrimerOtvet", QStringLiteral("Заменять пример ответом"), {}, true);
     EditPrimerOtvet->setCheckable(true);
     EditPrimerOtvet->setChecked(true);  // start-up clears it when the switch is off
-    connect(EditPrimerOtvet, &QAction::triggered, this, &FrmForma::EditPrimerOtvet_Click);
 
     Help = bar->addMenu(QStringLiteral("Справка"));
     Help->setObjectName(QStringLiteral("Help"));
@@ -141,7 +140,6 @@ void FrmForma::createMenu() {
         Item(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1), true);
     HelpAbout = Item(Help, "HelpAbout", QStringLiteral("О программе"), {}, true);
 
-    Primer->setClaimingActions({EditUndo, EditRedo, EditCopy, EditPaste, EditDelete, EditAll, EditSkopki});
     resize(Px(ClientWidth), Px(ClientHeight) + bar->sizeHint().height());
 }
 

@@ -1,6 +1,5 @@
 #include "primer_box.h"
 
-#include <QAction>
 #include <QKeyEvent>
 
 namespace tambrel {
@@ -36,6 +35,7 @@ PrimerBox::PrimerBox(QWidget* parent) : QLineEdit(parent) {
     // never as input-method text; a drop would bypass the filter too.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAcceptDrops(false);
+    setMaxLength(PrimerCapacity);
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!settingWholeText_) emit changed();
     });
@@ -52,22 +52,19 @@ void PrimerBox::setWholeText(const QString& text) {
 
 int PrimerBox::caret() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
 
-bool PrimerBox::claimedByMenu(const QKeyEvent* e) const {
-    const QKeySequence pressed(e->keyCombination());
-    for (const QAction* action : claiming_) {
-        if (action->isEnabled() && action->shortcut().matches(pressed) == QKeySequence::ExactMatch)
-            return true;
+void PrimerBox::focusOutEvent(QFocusEvent* e) {
+    const int start = selectionStart();
+    const auto length = static_cast<int>(selectedText().size());
+    const bool caretAtStart = cursorPosition() == start;
+    QLineEdit::focusOutEvent(e);
+    // Copy and Delete of the Edit menu work on it from any control.
+    if (length > 0 && !hasSelectedText()) {
+        if (caretAtStart) {
+            setSelection(start + length, -length);
+        } else {
+            setSelection(start, length);
+        }
     }
-    return false;
-}
-
-bool PrimerBox::event(QEvent* e) {
-    if (e->type() == QEvent::ShortcutOverride && claimedByMenu(static_cast<QKeyEvent*>(e))) {
-        // Not overridden: the menu command's shortcut fires, the box does nothing.
-        e->ignore();
-        return true;
-    }
-    return QLineEdit::event(e);
 }
 
 void PrimerBox::keyPressEvent(QKeyEvent* e) {

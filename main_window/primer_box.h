@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QList>
 #include <functional>
-
-class QAction;
 
 namespace tambrel {
 
@@ -13,8 +10,14 @@ namespace tambrel {
 //   reports the change;
 // - every character a key delivers goes through the character-key hook
 //   before the box inserts it, and the hook may replace or swallow it;
-// - the box's own undo, redo, cut, copy and paste keys never act; an Edit
-//   menu command that is enabled takes its shortcut key instead.
+// - the box's own undo, redo, cut, copy and paste keys never act; the
+//   window lets an available Edit command take its shortcut key instead;
+// - the selection stays when the focus leaves, for the Edit commands.
+// Room for any example the engine can solve, ten times over, and for a
+// pasted text past the 32767 characters of a 16-bit count; bounded so that
+// the 101 states of the edit history stay a few megabytes at most.
+inline constexpr int PrimerCapacity = 100000;
+
 class PrimerBox : public QLineEdit {
     Q_OBJECT
 
@@ -26,8 +29,6 @@ public:
     explicit PrimerBox(QWidget* parent);
 
     void setCharacterHook(CharacterHook hook) { hook_ = std::move(hook); }
-    // Menu commands whose shortcuts win over the box's own keys while enabled.
-    void setClaimingActions(QList<QAction*> actions) { claiming_ = std::move(actions); }
 
     void setWholeText(const QString& text);
     // The caret as the keypad and the key filter read it: the start of the
@@ -39,15 +40,13 @@ signals:
     void changed();
 
 protected:
-    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    bool claimedByMenu(const QKeyEvent* e) const;
     void typeCharacter(char16_t code, QKeyEvent* original);
 
     CharacterHook hook_;
-    QList<QAction*> claiming_;
     bool settingWholeText_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <memory>
 
@@ -76,6 +77,24 @@ inline void ClickKey(FrmForma& form, int index) {
     QWindow* window = form.windowHandle();
     const QPoint at = CentreOf(form.Knopka[static_cast<std::size_t>(index)], &form);
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Opens a menu as the user does: a click on its title in the menu bar.
+inline void OpenMenu(FrmForma& form, QMenu* menu) {
+    QMenuBar* bar = form.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
+    QTRY_VERIFY(menu->isVisible());
+}
+
+// Opens the item's menu and clicks the item; a disabled item leaves the
+// menu open, and it is then closed.
+inline void ClickMenuItem(FrmForma& form, QAction* item) {
+    auto* menu = qobject_cast<QMenu*>(item->parent());
+    QVERIFY(menu != nullptr);
+    OpenMenu(form, menu);
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+    menu->hide();
+    QTRY_VERIFY(!menu->isVisible());
 }
 
 }  // namespace tambrel::testing
