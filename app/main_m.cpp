@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "frm_forma.h"
+#include "result_lists.h"
 #include "save_ini_m.h"
 #include "settings_file.h"
 #include "shared_state.h"
@@ -27,6 +28,7 @@ void Main() {
         frmForma->setAttribute(Qt::WA_DeleteOnClose);
         frmForma->setUnloadHandler(&ConfirmCloseAndSave);
         SetEngineWindow(frmForma);
+        ConnectResultLists(frmForma);
         ConnectHelpMenu(frmForma->helpCallHelpAction(), frmForma->helpAboutAction());
         // The browser itself is made only once the strip has been drawn.
         FillBannerPanel(frmForma->bannerPanel());

@@ -165,6 +165,26 @@ private slots:
         QCOMPARE(::stat(FileNameBytes.constData(), &info), 0);
     }
 
+    // Toggled twice through the menu, the switch is stored as it was loaded.
+    void switchToggledTwiceStoresTheLoadedValue_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("off") << QByteArray(" 0 \r\n");
+        QTest::newRow("on") << QByteArray(" 1 \r\n");
+        QTest::newRow("hand-edited 5") << QByteArray(" 5 \r\n");
+    }
+    void switchToggledTwiceStoresTheLoadedValue() {
+        QFETCH(QByteArray, bytes);
+        WriteFile(QString::fromUtf8(FileNameBytes), bytes);
+        Main();
+        const std::int32_t loaded = ReplaceWithAnswer;
+        ClickMenuItem(*MainForm(), MainForm()->EditPrimerOtvet);
+        QCOMPARE(MainForm()->EditPrimerOtvet->isChecked(), loaded != 1);
+        ClickMenuItem(*MainForm(), MainForm()->EditPrimerOtvet);
+        QCOMPARE(MainForm()->EditPrimerOtvet->isChecked(), loaded != 0);
+        QVERIFY(closeMainForm());
+        QCOMPARE(FileBytes(), bytes);
+    }
+
     void noKeepsEverything_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<bool>("byExit");

@@ -1,0 +1,62 @@
+#include "result_lists.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+
+#include "frm_forma.h"
+#include "primer_box.h"
+
+namespace tambrel {
+
+namespace {
+
+QString SelectedText(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
+}
+
+// The tooltip follows the list's own selection, whatever its length.
+void ShowSelectedAsTooltip(QListWidget* list) { list->setToolTip(SelectedText(list)); }
+
+// The remainder of an item is everything from the second character after
+// its first ")", the step number's; the blank after it is dropped.
+void DirPr_TakeBack(FrmForma* form) {
+    const QString t = SelectedText(form->DirPr);
+    const qsizetype p = t.indexOf(u')') + 1;
+    const qsizetype kept = t.size() - p - 1;
+    // No item selected: there is no remainder to take, and the example stays.
+    if (t.isEmpty() || kept < 0) return;
+    form->Primer->setWholeText(t.right(kept));
+}
+
+// Enter released in DirPr, with any of Shift, Ctrl and Alt held.
+class DirPrKeyUp : public QObject {
+public:
+    explicit DirPrKeyUp(FrmForma* form) : QObject(form), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(e);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && !key->isAutoRepeat()) DirPr_TakeBack(form_);
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    FrmForma* form_;
+};
+
+}  // namespace
+
+void ConnectResultLists(FrmForma* form) {
+    for (QListWidget* list : {form->DirC, form->DirPr}) {
+        QObject::connect(list, &QListWidget::itemSelectionChanged, list,
+                         [list] { ShowSelectedAsTooltip(list); });
+    }
+    QObject::connect(form->DirPr, &QListWidget::itemDoubleClicked, form, [form] { DirPr_TakeBack(form); });
+    form->DirPr->installEventFilter(new DirPrKeyUp(form));
+}
+
+}  // namespace tambrel
