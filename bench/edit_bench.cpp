@@ -1,0 +1,73 @@
+// The Edit menu on long texts: a paste of a long clipboard, and undo and
+// redo over a full history of long examples. Runs headless.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "frm_forma.h"
+#include "primer_box.h"
+#include "shared_state.h"
+
+namespace {
+
+using namespace tambrel;
+
+// A clipboard of `length` characters, every other one kept by the filter.
+QString Clipboard(int length) {
+    QString text;
+    text.reserve(length);
+    for (int i = 0; i < length; ++i) text += i % 2 ? u' ' : u"0123456789+-*/kК"[i % 16];
+    return text;
+}
+
+void PasteFromClipboard(benchmark::State& state) {
+    const auto length = static_cast<int>(state.range(0));
+    QApplication::clipboard()->setText(Clipboard(length));
+    for (auto _ : state) {
+        state.PauseTiming();
+        ExampleState = Solved;
+        FrmForma form;
+        form.show();
+        form.EditPaste->setEnabled(true);
+        state.ResumeTiming();
+        form.EditPaste->trigger();
+        state.PauseTiming();
+        // A filtered text past the box's room is refused, not cut short.
+        state.counters["pasted"] = static_cast<double>(form.Primer->text().size());
+        state.ResumeTiming();
+    }
+    state.SetLabel(std::to_string(length) + " clipboard characters");
+}
+BENCHMARK(PasteFromClipboard)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Undo and redo across 100 states of a 10 000-character example.
+void UndoRedoLongExample(benchmark::State& state) {
+    ExampleState = Solved;
+    FrmForma form;
+    form.show();
+    form.Primer->setWholeText(QString(10000, u'1'));
+    for (int i = 0; i < 100; ++i) QTest::keyClick(form.Primer, Qt::Key_2);
+    form.EditUndo->setEnabled(true);
+    form.EditRedo->setEnabled(true);
+    for (auto _ : state) {
+        for (int i = 0; i < 100; ++i) form.EditUndo->trigger();
+        for (int i = 0; i < 100; ++i) form.EditRedo->trigger();
+    }
+    if (form.Primer->text().size() != 10100) state.SkipWithError("history lost");
+    state.SetItemsProcessed(state.iterations() * 200);
+}
+BENCHMARK(UndoRedoLongExample)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
