@@ -1,5 +1,7 @@
 // Arbitrary bytes as the example in Primer: the engine must end every
-// solving in an answer, a message or the box, with matching lists.
+// solving in an answer, a message or the box, with one DirPr item for every
+// DirC item, steps numbered 1, 2, 3 without gaps, and an answer that is the
+// last remainder as the final-answer rules leave it.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +26,24 @@ std::u16string ExampleFrom(const std::uint8_t* data, std::size_t size) {
     return units;
 }
 
+// The answer the final-answer rules make of the last remainder: the first
+// bracket unwrapped once (a minus before it kept), "--" and "-0" tidied.
+std::u16string Unwrapped(std::u16string e) {
+    if (const auto open = e.find(u'('); open != std::u16string::npos && e.size() >= open + 2) {
+        const std::u16string inner = e.substr(open + 1, e.size() - open - 2);
+        e = open == 1 ? u"-" + inner : inner;
+    }
+    if (e.starts_with(u"--")) e.erase(0, 2);
+    return e == u"-0" ? u"0" : e;
+}
+
+// The remainder of a DirPr item: after its step label and the one blank, or
+// the two of a root step.
+std::u16string Remainder(const std::u16string& item) {
+    const auto from = item.find_first_not_of(u' ', item.find(u')') + 1);
+    return from == std::u16string::npos ? std::u16string() : item.substr(from);
+}
+
 bool Mentions(const std::u16string& text, const std::u16string& word) {
     return text.find(word) != std::u16string::npos;
 }
@@ -43,6 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (window.dirC.size() != window.dirPr.size()) std::abort();
     if (solved && (window.otvet.empty() || window.boxShown)) std::abort();
     if (window.boxShown && !window.otvet.empty()) std::abort();
+    for (std::size_t i = 0; i < window.dirC.size(); ++i) {
+        const std::u16string label = u" " + Utf8ToUtf16(std::to_string(i + 1)).value() + u")";
+        if (!window.dirC[i].starts_with(label) || !window.dirPr[i].starts_with(label)) std::abort();
+    }
+    if (solved && !window.dirPr.empty() && Unwrapped(Remainder(window.dirPr.back())) != window.otvet)
+        std::abort();
+    if (solved && ReplaceWithAnswer == 1 && window.primer != window.otvet) std::abort();
     // Numbers the engine writes never read "inf" or "nan"; an answer may
     // only echo such letters from the example itself.
     for (const std::u16string word : {u"inf", u"nan"})
