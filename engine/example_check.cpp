@@ -4,6 +4,8 @@
 #include "example_text.h"
 #include "messages.h"
 
+#include <string>
+
 namespace tambrel {
 
 namespace {
@@ -52,9 +54,14 @@ bool CheckExample(EngineWindow& window) {
     using namespace messages;
     window.setOtvetText(u"");
     WorkingExample = window.primerText();
+    if (static_cast<long>(WorkingExample.size()) > MaxExampleLength)
+        return Fail(window, TooLong, MaxExampleLength);
+    // A remainder taken back from a root step starts with the blank of its
+    // step label, and a pasted example may hold blanks: they stand for
+    // nothing, so the example is read without them.
+    std::erase(WorkingExample, u' ');
     const std::u16string_view e = WorkingExample;
     const long n = static_cast<long>(e.size());
-    if (n > MaxExampleLength) return Fail(window, TooLong, MaxExampleLength);
 
     long opened = 0;
     long closed = 0;

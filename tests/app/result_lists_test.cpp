@@ -37,6 +37,7 @@ class ResultListsTest : public QObject {
 
 private slots:
     void init() {
+        boxes = FakeBoxes{};
         SetMessageBoxes(&boxes);
         form = OpenForm();
         ConnectResultLists(form.get());
@@ -126,17 +127,26 @@ private slots:
         QCOMPARE(form->txtOtvet->text(), answer);
     }
 
+    void goingOnFromTheRemainder_data() {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("12-4*2") << "12-4*2" << "4";
+        QTest::newRow("root step, blank in front") << "K(9)+1" << "4";
+    }
     // Once the focus is back in the example, Enter solves the remainder;
     // Undo brings back the example as it was before.
     void goingOnFromTheRemainder() {
-        Solve(*form, QStringLiteral("12-4*2"));
+        QFETCH(QString, example);
+        QFETCH(QString, answer);
+        Solve(*form, example);
         DoubleClickItem(form->DirPr, 0);
         form->Primer->setFocus();
         TypeChar(form->Primer, u'\r');
-        QCOMPARE(form->txtOtvet->text(), QStringLiteral("4"));
+        QCOMPARE(form->txtOtvet->text(), answer);
         QCOMPARE(form->DirC->count(), 1);
+        QCOMPARE(boxes.criticals, 0);
         QTest::keyClick(form->Primer, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(form->Primer->text(), QStringLiteral("12-4*2"));
+        QCOMPARE(form->Primer->text(), example);
     }
 
     void enterReleasedInTheList_data() {

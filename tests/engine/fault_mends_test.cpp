@@ -78,7 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
         // A digit before a root multiplies it.
         MendCase{"digit_before_root", "2K(4)", "4", {" 1) K(4)=2", " 2) 2*2= 4"}, {" 1)  2*2", " 2) 4"}},
         MendCase{"comma_before_root", "1,K(4)", "2", {}, {}},
-        MendCase{"bracket_before_root", "(2)K(4)", "4", {}, {}}),
+        MendCase{"bracket_before_root", "(2)K(4)", "4", {}, {}},
+        // Blanks stand for nothing: a root step's remainder taken back
+        // begins with one.
+        MendCase{"root_remainder_taken_back", " 3+1", "4", {" 1) 3+1= 4"}, {" 1) 4"}},
+        MendCase{"blanks_between", "2 + 3 * ( 4 - 1 )", "11", {}, {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -179,7 +179,7 @@ TEST(InternalError, NumberInTwoBracketPairsNextToAnAction) {
 TEST(InternalError, BracketHoldingMoreThanTheOperand) {
     // Foreign characters come in through the box's context menu or the
     // console; the bracket next to the action is then not a lone number.
-    for (const std::string example : {"(1z2)*(3)", "2*(3z)", "(1 2)+1"}) {
+    for (const std::string example : {"(1z2)*(3)", "2*(3z)", "(1\t2)+1"}) {
         const Outcome out = Solve(example);
         EXPECT_EQ(out.box, Box) << example;
         EXPECT_FALSE(out.solved) << example;
