@@ -19,6 +19,7 @@
 #include "main_m.h"
 #include "op_url.h"
 #include "recording_opener.h"
+#include "started_program.h"
 #include "web_parts.h"
 #include "window_fixture.h"
 
@@ -113,38 +114,24 @@ Q_DECLARE_METATYPE(Ini)
 class BadInputTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    QString startFolder;
-    FakeBoxes boxes;
+    StartedProgram started;
+    FakeBoxes& boxes = started.boxes;
 
     // Closes the main window as the title bar's button would, answering Yes.
     bool closeWithYes() {
         boxes.answer = true;
-        MainForm()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return MainForm() == nullptr && boxes.questions == 1;
+        return StartedProgram::closeMainForm() && boxes.questions == 1;
     }
 
 private slots:
-    void initTestCase() {
-        startFolder = QDir::currentPath();
-        QVERIFY(folder.isValid());
-    }
     void init() {
-        ResetSharedState();
-        boxes = FakeBoxes{};
-        SetMessageBoxes(&boxes);
         QApplication::clipboard()->clear();
-        QDir(folder.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(folder.path()));
-        QVERIFY(QDir::setCurrent(folder.path()));
+        QVERIFY(started.enterEmptyFolder());
     }
     void cleanup() {
-        delete MainForm();
-        SetMessageBoxes(nullptr);
         SetAboutShownHook({});
         SetProgramFolder(QString());
-        QDir::setCurrent(startFolder);
+        started.leave();
     }
 
     void settingsFiles_data() {
@@ -242,7 +229,7 @@ private slots:
     }
     void siteLinkWithoutAPage() {
         QFETCH(bool, pipe);
-        const QString program = QDir(folder.path()).filePath(QStringLiteral("программа"));
+        const QString program = QDir(started.path()).filePath(QStringLiteral("программа"));
         const QString page = QDir(program).filePath(QStringLiteral("0.html"));
         if (pipe) {
             QVERIFY(QDir().mkdir(program));

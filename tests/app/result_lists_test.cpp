@@ -37,15 +37,10 @@ class ResultListsTest : public QObject {
 
 private slots:
     void init() {
-        boxes = FakeBoxes{};
-        SetMessageBoxes(&boxes);
-        form = OpenForm();
+        form = OpenForm(boxes);
         ConnectResultLists(form.get());
     }
-    void cleanup() {
-        form.reset();
-        SetMessageBoxes(nullptr);
-    }
+    void cleanup() { CloseForm(form); }
 
     // Each list's tooltip is its own selected item, step label and all.
     void tooltipFollowsTheSelection() {
@@ -130,8 +125,10 @@ private slots:
     void goingOnFromTheRemainder_data() {
         QTest::addColumn<QString>("example");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("12-4*2") << "12-4*2" << "4";
-        QTest::newRow("root step, blank in front") << "K(9)+1" << "4";
+        QTest::newRow("12-4*2") << "12-4*2"
+                                << "4";
+        QTest::newRow("root step, blank in front") << "K(9)+1"
+                                                   << "4";
     }
     // Once the focus is back in the example, Enter solves the remainder;
     // Undo brings back the example as it was before.

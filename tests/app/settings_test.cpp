@@ -11,6 +11,7 @@
 #include "main_m.h"
 #include "save_ini_m.h"
 #include "settings_file.h"
+#include "started_program.h"
 #include "window_fixture.h"
 
 using namespace tambrel;
@@ -39,35 +40,14 @@ Q_DECLARE_METATYPE(std::int32_t)
 class SettingsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    QString startFolder;
-    FakeBoxes boxes;
+    StartedProgram started;
+    FakeBoxes& boxes = started.boxes;
 
-    // Closes the main window as the title bar's button would; true when it closed.
-    bool closeMainForm() {
-        MainForm()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return MainForm() == nullptr;
-    }
+    static bool closeMainForm() { return StartedProgram::closeMainForm(); }
 
 private slots:
-    void initTestCase() {
-        startFolder = QDir::currentPath();
-        QVERIFY(folder.isValid());
-    }
-    void init() {
-        ResetSharedState();
-        boxes = FakeBoxes{};
-        SetMessageBoxes(&boxes);
-        QDir(folder.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(folder.path()));
-        QVERIFY(QDir::setCurrent(folder.path()));
-    }
-    void cleanup() {
-        delete MainForm();
-        SetMessageBoxes(nullptr);
-        QDir::setCurrent(startFolder);
-    }
+    void init() { QVERIFY(started.enterEmptyFolder()); }
+    void cleanup() { started.leave(); }
 
     void numberField_data() {
         QTest::addColumn<QByteArray>("bytes");

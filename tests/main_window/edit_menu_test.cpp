@@ -44,14 +44,10 @@ class EditMenuTest : public QObject {
 
 private slots:
     void init() {
-        SetMessageBoxes(&boxes);
         QApplication::clipboard()->clear();
-        form = OpenForm();
+        form = OpenForm(boxes);
     }
-    void cleanup() {
-        form.reset();
-        SetMessageBoxes(nullptr);
-    }
+    void cleanup() { CloseForm(form); }
 
     void undoAndRedoWalkTheTypedExample() {
         TypeText(form->Primer, QStringLiteral("123"));

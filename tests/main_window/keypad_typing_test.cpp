@@ -41,14 +41,8 @@ class KeypadTypingTest : public QObject {
     FakeBoxes boxes;
 
 private slots:
-    void init() {
-        SetMessageBoxes(&boxes);
-        form = OpenForm();
-    }
-    void cleanup() {
-        form.reset();
-        SetMessageBoxes(nullptr);
-    }
+    void init() { form = OpenForm(boxes); }
+    void cleanup() { CloseForm(form); }
 
     void keypadInserts_data() {
         QTest::addColumn<QString>("text");

@@ -57,6 +57,19 @@ inline std::unique_ptr<FrmForma> OpenForm() {
     return form;
 }
 
+// A fresh window whose modal boxes `boxes` answers, forgetting what it was
+// asked before; CloseForm takes both away again.
+inline std::unique_ptr<FrmForma> OpenForm(FakeBoxes& boxes) {
+    boxes = FakeBoxes{};
+    SetMessageBoxes(&boxes);
+    return OpenForm();
+}
+
+inline void CloseForm(std::unique_ptr<FrmForma>& form) {
+    form.reset();
+    SetMessageBoxes(nullptr);
+}
+
 // Types one character as the keyboard delivers it; QTest's own helpers
 // refuse Cyrillic letters.
 inline void TypeChar(QWidget* widget, QChar c) {

@@ -24,15 +24,8 @@ class WindowSolvingTest : public QObject {
     void equalsKey() { ClickKey(*form, SolveKey); }
 
 private slots:
-    void init() {
-        boxes = FakeBoxes{};
-        SetMessageBoxes(&boxes);
-        form = OpenForm();
-    }
-    void cleanup() {
-        form.reset();
-        SetMessageBoxes(nullptr);
-    }
+    void init() { form = OpenForm(boxes); }
+    void cleanup() { CloseForm(form); }
 
     void solvesIntoListsAndAnswer() {
         TypeText(form->Primer, QStringLiteral("2+3*4"));

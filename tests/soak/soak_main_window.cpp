@@ -167,15 +167,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     FakeBoxes boxes;
-    SetMessageBoxes(&boxes);
     QApplication::clipboard()->clear();
-    std::unique_ptr<FrmForma> form = OpenForm();
+    std::unique_ptr<FrmForma> form = OpenForm(boxes);
     ConnectResultLists(form.get());
     form->setUnloadHandler(&ConfirmCloseAndSave);
     // As start-up leaves it with the switch off.
     form->EditPrimerOtvet->setChecked(false);
     const int result = Run(*form, boxes, options);
-    form.reset();
-    SetMessageBoxes(nullptr);
+    CloseForm(form);
     return result;
 }
