@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "list_item_size.h"
 #include "message_boxes.h"
 #include "primer_box.h"
 
@@ -59,14 +60,18 @@ void FrmForma::setOtvetText(const std::u16string& text) {
     txtOtvet->setCursorPosition(0);
 }
 
-void FrmForma::clearList(ResultList list) { (list == ResultList::DirC ? DirC : DirPr)->clear(); }
+QListWidget* FrmForma::listFor(ResultList list) const { return list == ResultList::DirC ? DirC : DirPr; }
+
+void FrmForma::clearList(ResultList list) { listFor(list)->clear(); }
 
 void FrmForma::setListTooltip(ResultList list, const std::u16string& text) {
-    (list == ResultList::DirC ? DirC : DirPr)->setToolTip(QString::fromStdU16String(text));
+    listFor(list)->setToolTip(QString::fromStdU16String(text));
 }
 
 void FrmForma::appendListItem(ResultList list, const std::u16string& item) {
-    (list == ResultList::DirC ? DirC : DirPr)->addItem(QString::fromStdU16String(item));
+    auto* entry = new QListWidgetItem(QString::fromStdU16String(item));
+    entry->setSizeHint(listItemSize_->of(entry->text()));
+    listFor(list)->addItem(entry);
 }
 
 int FrmForma::actionCount() const { return DirC->count(); }

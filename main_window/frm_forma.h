@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "edit_history.h"
@@ -19,6 +20,7 @@ class QMenu;
 namespace tambrel {
 
 class KnopkaLabel;
+class ListItemSize;
 class PrimerBox;
 
 // What key i inserts is character i + 1 of this string; key 17 inserts "K()".
@@ -130,7 +132,11 @@ private:
     void EditSkopki_Click();
     void EditPrimerOtvet_Click();
 
+    QListWidget* listFor(ResultList list) const;
+
     EditHistory editHistory_;
+    // Both lists have one font.
+    std::unique_ptr<ListItemSize> listItemSize_;
     std::function<std::int16_t()> unloadHandler_;
 };
 

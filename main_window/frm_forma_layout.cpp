@@ -8,6 +8,7 @@
 
 #include "frm_forma.h"
 #include "knopka_label.h"
+#include "list_item_size.h"
 #include "primer_box.h"
 
 namespace tambrel {
@@ -86,6 +87,7 @@ void FrmForma::createControls() {
     txtOtvet = Placed(new QLineEdit(client), "txtOtvet", Twips(60, 2160, 5175, 420));
     DirC = Placed(new QListWidget(client), "DirC", Twips(5280, 1440, 2835, 2760));
     DirPr = Placed(new QListWidget(client), "DirPr", Twips(8160, 1440, 2835, 2760));
+    listItemSize_ = std::make_unique<ListItemSize>(DirC);
 
     const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
     const QColor textColour = palette().color(QPalette::WindowText);

@@ -1,4 +1,6 @@
 // Solving through the window: "=" and Enter, results, messages, the box.
+#include <QScrollBar>
+
 #include "window_fixture.h"
 
 using namespace tambrel;
@@ -112,6 +114,24 @@ private slots:
         QCOMPARE(boxes.criticalTitle, QStringLiteral("Тамбрель"));
         QCOMPARE(boxes.criticalText,
                  QStringLiteral("Возникла ошибка. Отправьте пример на support@tambrel.example"));
+    }
+
+    // Every item of both lists, however long and wherever it stands, can be
+    // scrolled into view to its last character.
+    void listsScrollToTheEndOfEveryItem() {
+        for (const QString& example :
+             {QStringLiteral("2+3*4+1234,5678*2"), QStringLiteral("1+2").repeated(40)}) {
+            form->Primer->setWholeText(example);
+            enter();
+            QCoreApplication::processEvents();  // the lists lay their items out
+            for (QListWidget* list : {form->DirC, form->DirPr}) {
+                const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+                for (int row = 0; row < list->count(); ++row) {
+                    const QString text = list->item(row)->text();
+                    QVERIFY2(reach >= list->fontMetrics().horizontalAdvance(text), qPrintable(QString::number(reach) + u' ' + QString::number(list->fontMetrics().horizontalAdvance(text))));
+                }
+            }
+        }
     }
 };
 
