@@ -1,5 +1,6 @@
-// The Edit menu on long texts: a paste of a long clipboard, and undo and
-// redo over a full history of long examples. Runs headless.
+// The main window on long texts: a paste of a long clipboard, undo and redo
+// over a full history of long examples, and a solving whose actions and
+// remainders fill the lists. Runs headless.
 
 #include <benchmark/benchmark.h>
 
@@ -60,6 +61,25 @@ void UndoRedoLongExample(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 200);
 }
 BENCHMARK(UndoRedoLongExample)->Unit(benchmark::kMillisecond);
+
+// "1+1+…" of the given length through Enter: the engine's work and the
+// window's, lists included.
+void SolveInWindow(benchmark::State& state) {
+    const auto length = static_cast<int>(state.range(0));
+    const QString example = QStringLiteral("1") + QStringLiteral("+1").repeated((length - 1) / 2);
+    FrmForma form;
+    SetEngineWindow(&form);
+    form.show();
+    for (auto _ : state) {
+        form.Primer->setWholeText(example);
+        QTest::keyClick(form.Primer, Qt::Key_Return);
+        QCoreApplication::processEvents();  // the lists lay their items out
+    }
+    SetEngineWindow(nullptr);
+    if (form.txtOtvet->text() != QString::number((length + 1) / 2)) state.SkipWithError("not solved");
+    state.SetLabel(std::to_string(example.size()) + " characters");
+}
+BENCHMARK(SolveInWindow)->Arg(101)->Arg(1001)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
