@@ -28,7 +28,8 @@ std::int32_t ReadNumberField(const QByteArray& bytes) {
     while (p != end && IsBlank(*p)) ++p;
     const char* fieldEnd = p;
     while (fieldEnd != end && !EndsField(*fieldEnd)) ++fieldEnd;
-    if (p != fieldEnd && *p == '+') ++p;
+    // One sign at most: a plus is skipped here, so a minus must not follow it.
+    if (p != fieldEnd && *p == '+' && ++p != fieldEnd && *p == '-') return 0;
     std::int32_t value = 0;
     const auto [stop, error] = std::from_chars(p, fieldEnd, value);
     if (error != std::errc{} || stop != fieldEnd) return 0;

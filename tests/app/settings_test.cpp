@@ -58,6 +58,8 @@ private slots:
         QTest::newRow("comma ends the field") << QByteArray("1,5") << 1;
         QTest::newRow("rest of the file ignored") << QByteArray(" 1 junk\r\n0") << 1;
         QTest::newRow("plus sign") << QByteArray("+7") << 7;
+        QTest::newRow("plus then minus") << QByteArray("+-7") << 0;
+        QTest::newRow("lone plus") << QByteArray("+ 1") << 0;
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF 1 \r\n") << 1;
         QTest::newRow("lowest") << QByteArray("-2147483648 ") << INT_MIN;
         QTest::newRow("highest") << QByteArray(" 2147483647 ") << INT_MAX;
