@@ -5,6 +5,11 @@
 
 namespace tambrel {
 
+// Room for any example the engine can solve, ten times over, and for a
+// pasted text past the 32767 characters of a 16-bit count; bounded so that
+// the 101 states of the edit history stay a few megabytes at most.
+inline constexpr int PrimerCapacity = 100000;
+
 // The input box Primer. It adds what the window's logic relies on:
 // - setWholeText clears the selection, leaves the caret at 0 and only then
 //   reports the change;
@@ -13,11 +18,6 @@ namespace tambrel {
 // - the box's own undo, redo, cut, copy and paste keys never act; the
 //   window lets an available Edit command take its shortcut key instead;
 // - the selection stays when the focus leaves, for the Edit commands.
-// Room for any example the engine can solve, ten times over, and for a
-// pasted text past the 32767 characters of a 16-bit count; bounded so that
-// the 101 states of the edit history stay a few megabytes at most.
-inline constexpr int PrimerCapacity = 100000;
-
 class PrimerBox : public QLineEdit {
     Q_OBJECT
 
