@@ -1,11 +1,13 @@
 // Takes the README's pictures from the real program under an X server:
-// the main window after solving the worked example, the same window with a
-// message in the answer box, and the About window.
+// the main window after solving the worked example, its Edit menu, the
+// same window with a message in the answer box, and the About window.
 //   readme_screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -62,6 +64,16 @@ int main(int argc, char** argv) {
     form->DirPr->setCurrentRow(1);
     QTest::qWait(300);
     Save(form, QStringLiteral("main_window.png"));
+
+    // The Edit menu as it drops down with part of the example selected.
+    form->Primer->setFocus();
+    form->Primer->setSelection(2, 3);
+    QMenuBar* bar = form->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                      bar->actionGeometry(form->Edit->menuAction()).center());
+    QTest::qWait(500);
+    Save(form, QStringLiteral("edit_menu.png"));
+    form->Edit->hide();
 
     form->Primer->setWholeText(QStringLiteral("7/(3-3)"));
     ClickKeys(*form, QStringLiteral("="));
