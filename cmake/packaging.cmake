@@ -55,4 +55,6 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 (>= 6.4), libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, xdg-utils")
 endif()
+# Qt's own Russian texts, for the text boxes' context menus.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
