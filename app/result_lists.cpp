@@ -24,8 +24,9 @@ void DirPr_TakeBack(FrmForma* form) {
     const QString t = SelectedText(form->DirPr);
     const qsizetype p = t.indexOf(u')') + 1;
     const qsizetype kept = t.size() - p - 1;
-    // No item selected: there is no remainder to take, and the example stays.
-    if (t.isEmpty() || kept < 0) return;
+    // No item selected (an empty text): there is no remainder to take, and
+    // the example stays.
+    if (kept < 0) return;
     form->Primer->setWholeText(t.right(kept));
 }
 
