@@ -6,26 +6,55 @@ namespace tambrel {
 
 namespace {
 
-bool IsOwnEditKey(const QKeyEvent* e) {
-    for (const auto key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy,
-                           QKeySequence::Paste}) {
-        if (e->matches(key)) return true;
+// The character codes a key delivers, as the keyboard of the platform the
+// calculator was made for delivers them; none for the editing keys.
+// - A plain or shifted key types its text; Backspace is 8, Enter 13,
+//   Escape 27, whatever control text the X server puts on them. Delete
+//   carries "\x7f" from X but is an editing key: it delivers nothing.
+// - With Ctrl alone a letter delivers its control character (Ctrl+Z is 26),
+//   Ctrl+Backspace 127 and Ctrl+Enter 10: the filter swallows them all, so
+//   the box's own word and line deletions never act.
+QString CharacterCodes(const QKeyEvent* e) {
+    const auto mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const int key = e->key();
+    if (mods == Qt::ControlModifier) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) return QChar(key - Qt::Key_A + 1);
+        if (key == Qt::Key_Backspace) return QChar(127);
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return QChar(10);
+        return {};
     }
-    return false;
+    if (mods != Qt::NoModifier) return {};
+    switch (key) {
+        case Qt::Key_Backspace: return QChar(8);
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return QChar(13);
+        case Qt::Key_Escape: return QChar(27);
+        case Qt::Key_Delete: return {};
+        default: break;
+    }
+    QString typed;
+    for (const QChar c : e->text()) {
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7f) typed += c;
+    }
+    return typed;
 }
 
-// The character code a key delivers, 0 when it delivers none. With Ctrl a
-// letter delivers its control character (Ctrl+Z is 26), as a keyboard does.
-char16_t CharacterCode(const QKeyEvent* e, int i) {
-    const auto mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (mods == Qt::ControlModifier) {
-        if (e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
-            return static_cast<char16_t>(e->key() - Qt::Key_A + 1);
-        return 0;
+// The keys the box edits with by itself: Delete, the arrows, Home and End,
+// Shift selecting and Ctrl moving by word. Every other binding of the box
+// (word and line deletion, its own clipboard and undo) is left out: the
+// example changes only through the filter and the Edit menu.
+bool IsEditingKey(const QKeyEvent* e) {
+    const auto mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    switch (e->key()) {
+        case Qt::Key_Delete: return e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End: return mods == Qt::NoModifier || mods == Qt::ControlModifier;
+        case Qt::Key_Up:
+        case Qt::Key_Down: return mods == Qt::NoModifier;
+        default: return false;
     }
-    if (mods != Qt::NoModifier) return 0;
-    const QString text = e->text();
-    return i < text.size() ? text[i].unicode() : 0;
 }
 
 }  // namespace
@@ -68,37 +97,32 @@ void PrimerBox::focusOutEvent(QFocusEvent* e) {
 }
 
 void PrimerBox::keyPressEvent(QKeyEvent* e) {
-    if (IsOwnEditKey(e)) {
+    const QString codes = CharacterCodes(e);
+    if (!codes.isEmpty()) {
+        for (const QChar code : codes) typeCharacter(code.unicode());
         e->accept();
         return;
     }
-    const int count = e->text().isEmpty() ? 1 : static_cast<int>(e->text().size());
-    bool delivered = false;
-    for (int i = 0; i < count; ++i) {
-        const char16_t code = CharacterCode(e, i);
-        if (code == 0) break;
-        delivered = true;
-        typeCharacter(code, e);
+    if (IsEditingKey(e)) {
+        QLineEdit::keyPressEvent(e);
+        return;
     }
+    // Alt or Meta with a character types nothing and opens nothing.
     const bool altOrMeta = (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0;
-    if (delivered || (altOrMeta && !e->text().isEmpty() && e->text()[0].isPrint())) {
+    if (altOrMeta && !e->text().isEmpty() && e->text()[0].isPrint()) {
         e->accept();
         return;
     }
-    // Delete, arrows, Home, End and the like deliver no character.
-    QLineEdit::keyPressEvent(e);
+    e->ignore();
 }
 
-void PrimerBox::typeCharacter(char16_t code, QKeyEvent* original) {
+void PrimerBox::typeCharacter(char16_t code) {
     if (hook_) hook_(code);
     if (code == 0) return;
     if (code == u'\b') {
-        if (original->key() == Qt::Key_Backspace) {
-            QLineEdit::keyPressEvent(original);
-        } else {
-            QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-            QLineEdit::keyPressEvent(&backspace);
-        }
+        // Backspace deletes as usual, also when Ctrl+H or Shift delivered it.
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+        QLineEdit::keyPressEvent(&backspace);
         return;
     }
     // Typed as the box types: over the selection, caret after it.

@@ -15,8 +15,10 @@ inline constexpr int PrimerCapacity = 100000;
 //   reports the change;
 // - every character a key delivers goes through the character-key hook
 //   before the box inserts it, and the hook may replace or swallow it;
-// - the box's own undo, redo, cut, copy and paste keys never act; the
-//   window lets an available Edit command take its shortcut key instead;
+// - of the box's own key bindings only the editing keys act (Delete, the
+//   arrows, Home, End); its undo, redo, clipboard and word or line
+//   deletions never do, and the window lets an available Edit command take
+//   its shortcut key instead;
 // - the selection stays when the focus leaves, for the Edit commands.
 class PrimerBox : public QLineEdit {
     Q_OBJECT
@@ -44,7 +46,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    void typeCharacter(char16_t code, QKeyEvent* original);
+    void typeCharacter(char16_t code);
 
     CharacterHook hook_;
     bool settingWholeText_ = false;

@@ -71,9 +71,12 @@ inline void CloseForm(std::unique_ptr<FrmForma>& form) {
 }
 
 // Types one character as the keyboard delivers it; QTest's own helpers
-// refuse Cyrillic letters.
+// refuse Cyrillic letters. "\r" is the Enter key and "\b" Backspace.
 inline void TypeChar(QWidget* widget, QChar c) {
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    const Qt::Key key = c == u'\r'   ? Qt::Key_Return
+                        : c == u'\b' ? Qt::Key_Backspace
+                                     : Qt::Key(c.toUpper().unicode());
+    QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
 }
 
 inline void TypeText(QWidget* widget, const QString& text) {
