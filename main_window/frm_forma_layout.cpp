@@ -8,6 +8,7 @@
 
 #include "frm_forma.h"
 #include "knopka_label.h"
+#include "list_box.h"
 #include "list_item_size.h"
 #include "primer_box.h"
 
@@ -85,8 +86,8 @@ void FrmForma::createControls() {
     Primer = Placed(new PrimerBox(client), "Primer", Twips(60, 1440, 5175, 420));
     Label3 = Caption(client, "Label3", QStringLiteral("Ответ:"), Twips(60, 1920, 735, 240));
     txtOtvet = Placed(new QLineEdit(client), "txtOtvet", Twips(60, 2160, 5175, 420));
-    DirC = Placed(new QListWidget(client), "DirC", Twips(5280, 1440, 2835, 2760));
-    DirPr = Placed(new QListWidget(client), "DirPr", Twips(8160, 1440, 2835, 2760));
+    DirC = Placed(new ListBox(client), "DirC", Twips(5280, 1440, 2835, 2760));
+    DirPr = Placed(new ListBox(client), "DirPr", Twips(8160, 1440, 2835, 2760));
     listItemSize_ = std::make_unique<ListItemSize>(DirC);
 
     const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace tambrel {
+
+// A result list as a list box of the platform the calculator was made for
+// behaves by keyboard: taking the focus with nothing selected makes no row
+// current, so the first Down or Home selects the first item and End the
+// last, and Enter then acts on what the user sees selected.
+class ListBox : public QListWidget {
+    Q_OBJECT
+
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+};
+
+}  // namespace tambrel
