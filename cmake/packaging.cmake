@@ -14,10 +14,6 @@ endif()
 if(DEFINED TAMBREL_HELP_PAGE)
   install(FILES ${TAMBREL_HELP_PAGE} DESTINATION ${TAMBREL_PROGRAM_DIR})
 endif()
-install(FILES
-  ${PROJECT_SOURCE_DIR}/resources/about/emblem.png
-  ${PROJECT_SOURCE_DIR}/resources/about/flag.png
-  DESTINATION ${TAMBREL_PROGRAM_DIR}/resources)
 
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/resources/desktop/tambrel.sh
   DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME tambrel)
@@ -40,6 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "calculator that solves an example step by 
 в тетради, и показывает каждое действие и каждый остаток примера.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# A user's copy carries no debugging information.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://tambrel.example/site/")
 # The libraries the executable links come from dpkg-shlibdeps; what it only
