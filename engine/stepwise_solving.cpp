@@ -133,6 +133,138 @@ float RoundHalfEven(float x) {
     return std::fmod(down, 2.0f) == 0.0f ? down : down + 1.0f;
 }
 
+// An operand as it stands beside its action, and the edge of what is left
+// of the example on its far side: for the left operand the last position
+// of the left rest, for the right operand the first position of the right
+// rest.
+struct Operand {
+    Text text;
+    long restEdge = 0;
+};
+
+// The left operand of the action at p: the digits and commas that end right
+// before it, or right before the ")" that stands before it, together with
+// the minus in front of them. Nothing when the example cannot be rewritten
+// around it (no number there, or a bracket holding more than the number).
+std::optional<Operand> LeftOperand(View e, long p) {
+    const char16_t op = At(e, p);
+    const bool bracketed = At(e, p - 1) == u')';
+    long q = p - (bracketed ? 2 : 1);
+    Text text;
+    while (q >= 1 && InSet(u"0123456789,-", At(e, q))) {
+        if (At(e, q) == u'-') {
+            // Before a power only a sign goes with the base; a subtraction's
+            // minus stays in the rest, so 5-3^2 is 5-9.
+            if (op == u'^' && !IsSignMinus(e, q)) break;
+            text.push_back(u'-');
+            --q;
+            break;
+        }
+        text.push_back(At(e, q));
+        --q;
+    }
+    std::reverse(text.begin(), text.end());
+    if (text.empty()) return std::nullopt;
+    if (!bracketed) return Operand{text, q};
+    // A bracket next to the action must hold just the operand; one that
+    // holds other characters too, as (1z2)*3, cannot be rewritten.
+    if (At(e, q) != u'(') return std::nullopt;
+    // A sign before a dropped bracket, as in -(2)+3, belongs to the operand.
+    if (op != u'^' && IsSignMinus(e, q - 1)) {
+        if (text.front() == u'-')
+            text.erase(0, 1);
+        else
+            text.insert(0, 1, u'-');
+        return Operand{text, q - 2};
+    }
+    return Operand{text, q - 1};
+}
+
+// The right operand of the action at p: a minus or a digit or comma right
+// after it (or after the "(" that stands after it), then digits and commas.
+// Nothing when the example cannot be rewritten around it.
+std::optional<Operand> RightOperand(View e, long p) {
+    const bool bracketed = At(e, p + 1) == u'(';
+    long r = p + (bracketed ? 2 : 1);
+    Text text;
+    while (r <= static_cast<long>(e.size()) &&
+           InSet(text.empty() ? u"0123456789,-" : u"0123456789,", At(e, r))) {
+        text.push_back(At(e, r));
+        ++r;
+    }
+    if (text.empty()) return std::nullopt;
+    if (!bracketed) return Operand{text, r};
+    if (At(e, r) != u')') return std::nullopt;
+    return Operand{text, r + 1};
+}
+
+// The message for operands beyond the number range, or nothing; a number
+// below it is told before one above it.
+std::optional<View> OperandRangeFault(float a, float b) {
+    if (a < -NumberLimit || b < -NumberLimit) return messages::OperandTooSmall;
+    if (a > NumberLimit || b > NumberLimit) return messages::OperandTooLarge;
+    return std::nullopt;
+}
+
+// A division, integer division or power that would divide by zero: the
+// divisor, or the divisor rounded to a whole number, is 0, or 0 is raised
+// to a negative power.
+bool DividesByZero(char16_t op, float a, float b) {
+    return (op == u'/' && b == 0.0f) || (op == u'\\' && RoundHalfEven(b) == 0.0f) ||
+           (op == u'^' && a == 0.0f && b < 0.0f);
+}
+
+// a op b in single precision; a power is computed in double precision and
+// then rounded. Nothing when a power has no real value.
+std::optional<float> Compute(char16_t op, float a, float b) {
+    switch (op) {
+        case u'^': {
+            const double power = std::pow(static_cast<double>(a), static_cast<double>(b));
+            if (std::isnan(power)) return std::nullopt;
+            return static_cast<float>(power);
+        }
+        case u'*': return a * b;
+        case u'/': return a / b;
+        case u'+': return a + b;
+        case u'-': return a - b;
+        default: {  // integer division of the two rounded operands
+            const auto whole =
+                static_cast<std::int64_t>(RoundHalfEven(a)) / static_cast<std::int64_t>(RoundHalfEven(b));
+            return static_cast<float>(whole);
+        }
+    }
+}
+
+// The message for a result beyond the number range, or nothing.
+std::optional<View> ResultRangeFault(float result) {
+    if (result < -NumberLimit) return messages::ResultTooSmall;
+    if (result > NumberLimit) return messages::ResultTooLarge;
+    return std::nullopt;
+}
+
+// The example with the result written as t in place of the action and its
+// operands, between the rest up to leftEnd and the rest from rightStart.
+Text Rewritten(View e, long leftEnd, long rightStart, float result, Text t) {
+    Text leftRest(Span(e, 1, leftEnd));
+    Text rightRest(Span(e, rightStart, static_cast<long>(e.size())));
+    if (!leftRest.empty() && leftRest.back() == u'(') {
+        // The action stood alone in its bracket: the bracket goes, unless it
+        // is a root's, or a power base that would hand its sign to the power.
+        const long open = static_cast<long>(leftRest.size());
+        const bool root = At(leftRest, open - 1) == u'K';
+        const bool powerBase = At(rightRest, 2) == u'^' && (result < 0.0f || IsSignMinus(leftRest, open - 1));
+        if (At(rightRest, 1) == u')' && !root && !powerBase) {
+            leftRest.pop_back();
+            rightRest.erase(0, 1);
+        }
+    } else if (result >= 0.0f && !leftRest.empty() && !InSet(u"+/\\*^", leftRest.back())) {
+        // The left operand took a subtraction's minus with it: give it back
+        // as a plus, also for a zero of either sign.
+        t.insert(0, 1, u'+');
+    }
+    return NormaliseSigns(leftRest + t + rightRest);
+}
+
 class Solver {
 public:
     Solver(EngineWindow& window, Text& example) : window_(window), e_(example) {}
@@ -192,106 +324,26 @@ void Solver::run() {
 }
 
 bool Solver::actionStep(long p) {
-    using namespace messages;
-    const long n = length();
     const char16_t op = At(e_, p);
+    const std::optional<Operand> left = LeftOperand(e_, p);
+    const std::optional<Operand> right = RightOperand(e_, p);
+    if (!left || !right) return internalError();
 
-    // Left operand, walking left from the action.
-    const long sL = At(e_, p - 1) == u')' ? 1 : 0;
-    long q = p - 1 - sL;
-    Text left;
-    while (q >= 1 && InSet(u"0123456789,-", At(e_, q))) {
-        if (At(e_, q) == u'-') {
-            // Before a power only a sign goes with the base; a subtraction's
-            // minus stays in the rest, so 5-3^2 is 5-9.
-            if (op == u'^' && !IsSignMinus(e_, q)) break;
-            left.push_back(u'-');
-            --q;
-            break;
-        }
-        left.push_back(At(e_, q));
-        --q;
-    }
-    std::reverse(left.begin(), left.end());
-    long leftEnd = q - sL;
-
-    // Right operand, walking right from the action.
-    const long sR = At(e_, p + 1) == u'(' ? 1 : 0;
-    long r = p + 1 + sR;
-    Text right;
-    while (r <= n && InSet(right.empty() ? u"0123456789,-" : u"0123456789,", At(e_, r))) {
-        right.push_back(At(e_, r));
-        ++r;
-    }
-    const long rightStart = r + sR;
-
-    // A bracket next to the action must hold just the operand; one that
-    // holds other characters too, as (1z2)*3, cannot be rewritten.
-    if (left.empty() || right.empty()) return internalError();
-    if ((sL == 1 && At(e_, q) != u'(') || (sR == 1 && At(e_, r) != u')')) return internalError();
-
-    // A sign before a dropped bracket, as in -(2)+3, belongs to the operand.
-    if (sL == 1 && op != u'^' && At(e_, q) == u'(' && IsSignMinus(e_, q - 1)) {
-        if (left.front() == u'-')
-            left.erase(0, 1);
-        else
-            left.insert(0, 1, u'-');
-        leftEnd = q - 2;
-    }
-
-    const std::optional<float> readA = ReadNumber(left);
-    const std::optional<float> readB = ReadNumber(right);
-    if (!readA || !readB) return fail(BadNumber);
+    const std::optional<float> readA = ReadNumber(left->text);
+    const std::optional<float> readB = ReadNumber(right->text);
+    if (!readA || !readB) return fail(messages::BadNumber);
     const float a = *readA;
     const float b = *readB;
-    if (a < -NumberLimit || b < -NumberLimit) return fail(OperandTooSmall);
-    if (a > NumberLimit || b > NumberLimit) return fail(OperandTooLarge);
-    if ((op == u'/' && b == 0.0f) || (op == u'\\' && RoundHalfEven(b) == 0.0f) ||
-        (op == u'^' && a == 0.0f && b < 0.0f))
-        return fail(DivisionByZero);
+    if (const auto fault = OperandRangeFault(a, b)) return fail(*fault);
+    if (DividesByZero(op, a, b)) return fail(messages::DivisionByZero);
 
-    float result = 0.0f;
-    switch (op) {
-        case u'^': {
-            const double power = std::pow(static_cast<double>(a), static_cast<double>(b));
-            if (std::isnan(power)) return fail(NoPower);
-            result = static_cast<float>(power);
-            break;
-        }
-        case u'*': result = a * b; break;
-        case u'/': result = a / b; break;
-        case u'+': result = a + b; break;
-        case u'-': result = a - b; break;
-        default: {  // integer division of the two rounded operands
-            const auto whole =
-                static_cast<std::int64_t>(RoundHalfEven(a)) / static_cast<std::int64_t>(RoundHalfEven(b));
-            result = static_cast<float>(whole);
-        }
-    }
-    if (result < -NumberLimit) return fail(ResultTooSmall);
-    if (result > NumberLimit) return fail(ResultTooLarge);
+    const std::optional<float> result = Compute(op, a, b);
+    if (!result) return fail(messages::NoPower);
+    if (const auto fault = ResultRangeFault(*result)) return fail(*fault);
 
-    Text t = NumberText(result);
+    const Text t = NumberText(*result);
     const Text action = ListNumberText(a) + op + NumberText(b) + u"= " + t;
-
-    Text leftRest(Span(e_, 1, leftEnd));
-    Text rightRest(Span(e_, rightStart, n));
-    if (!leftRest.empty() && leftRest.back() == u'(') {
-        // The action stood alone in its bracket: the bracket goes, unless it
-        // is a root's, or a power base that would hand its sign to the power.
-        const long open = static_cast<long>(leftRest.size());
-        const bool root = At(leftRest, open - 1) == u'K';
-        const bool powerBase = At(rightRest, 2) == u'^' && (result < 0.0f || IsSignMinus(leftRest, open - 1));
-        if (At(rightRest, 1) == u')' && !root && !powerBase) {
-            leftRest.pop_back();
-            rightRest.erase(0, 1);
-        }
-    } else if (result >= 0.0f && !leftRest.empty() && !InSet(u"+/\\*^", leftRest.back())) {
-        // The left operand took a subtraction's minus with it: give it back
-        // as a plus, also for a zero of either sign.
-        t.insert(0, 1, u'+');
-    }
-    e_ = NormaliseSigns(leftRest + t + rightRest);
+    e_ = Rewritten(e_, left->restEdge, right->restEdge, *result, t);
     record(false, action);
     return true;
 }
