@@ -29,7 +29,7 @@ void ResetLists(EngineWindow& window) {
 bool CheckOperators(EngineWindow& window, std::u16string_view e) {
     using namespace messages;
     const long n = static_cast<long>(e.size());
-    if (n == 0 || InSet(u"+*/\\^", e[0])) return Fail(window, MissingNumber, 0);
+    if (n == 0 || IsOperatorButMinus(e[0])) return Fail(window, MissingNumber, 0);
     for (long i = 1; i <= n - 1; ++i) {
         const char16_t c = At(e, i);
         const char16_t x = At(e, i + 1);
@@ -38,7 +38,7 @@ bool CheckOperators(EngineWindow& window, std::u16string_view e) {
             if (i > 1 && IsOperator(p)) return Fail(window, TwoActions, i - 1);
             if (IsOperator(x)) return Fail(window, TwoActions, i);
         }
-        if (IsOperator(c) && c != u'-' && i > 1 && (p == u'=' || p == u'('))
+        if (IsOperatorButMinus(c) && i > 1 && (p == u'=' || p == u'('))
             return Fail(window, MissingNumber, i - 1);
         if (IsOperator(c) && (x == u'=' || x == u')')) return Fail(window, MissingNumber, i);
         if (c == u'K' && x != u'(') return Fail(window, RootNeedsBracket, i);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "example_text.h"
+
 namespace tambrel {
 
 std::optional<float> ReadNumber(std::u16string_view text) {
@@ -20,11 +22,11 @@ std::optional<float> ReadNumber(std::u16string_view text) {
     bool wholeDigits = false;  // a non-zero digit before the comma
     for (; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c >= u'0' && c <= u'9') {
+        if (IsDigit(c)) {
             digits = true;
             wholeDigits = wholeDigits || (!comma && c != u'0');
             ascii.push_back(static_cast<char>(c));
-        } else if (c == u',' && !comma) {
+        } else if (c == DecimalComma && !comma) {
             comma = true;
             if (!digits) ascii.push_back('0');
             ascii.push_back('.');
@@ -113,7 +115,7 @@ bool Unwritable(float value) { return !std::isfinite(value); }
 
 std::u16string NumberText(float value) {
     if (value == 0.0f || Unwritable(value)) return u"0";
-    const std::string body = Render(value, ',', true);
+    const std::string body = Render(value, static_cast<char>(DecimalComma), true);
     return Widen(value < 0 ? "-" + body : body);
 }
 

@@ -31,11 +31,11 @@ Text WithImplicitMultiplication(View e) {
         const char16_t before = out.empty() ? u'\0' : out.back();
         const char16_t after = i + 1 < e.size() ? e[i + 1] : u'\0';
         const bool position3 = out.size() >= 2;  // ")" stands at least third
-        if (inner && c == u'(' && before != u'K' && !InSet(u"-+/\\^*(", before)) {
+        if (inner && c == u'(' && before != u'K' && !IsOperator(before) && before != u'(') {
             out += u"*(";
-        } else if (inner && position3 && c == u')' && !InSet(u"-+/\\^*", after) && after != u')') {
+        } else if (inner && position3 && c == u')' && !IsOperator(after) && after != u')') {
             out += u")*";
-        } else if (inner && c == u'K' && (IsDigit(before) || before == u',')) {
+        } else if (inner && c == u'K' && IsNumberChar(before)) {
             out += u"*K";
         } else {
             out.push_back(c);
@@ -56,6 +56,15 @@ struct Region {
     long close;  // for a root: the position of its ")"
 };
 
+// A "-" that is a sign, not a subtraction: at the start of the example,
+// or right after "(" or an operator.
+bool IsSignMinus(View e, long i) {
+    return At(e, i) == u'-' && (i == 1 || At(e, i - 1) == u'(' || IsOperator(At(e, i - 1)));
+}
+
+// A "-" right after "(": the sign of a number, never an action.
+bool IsBracketSign(View e, long i) { return At(e, i) == u'-' && At(e, i - 1) == u'('; }
+
 // Position (1-based in r) of the next action, or 0: powers first, then
 // "*", "/", "\" and then "+", "-", leftmost first; the region's first
 // character is a sign, never an action, and so is a "-" right after "(".
@@ -66,17 +75,14 @@ long ChooseAction(View r) {
     long plusMinus = 0;
     for (long k = 2; k <= length - 1; ++k) {
         const char16_t c = At(r, k);
-        if (c == u'*' || c == u'/' || c == u'\\') return k;
-        if (plusMinus == 0 && (c == u'+' || (c == u'-' && At(r, k - 1) != u'('))) plusMinus = k;
+        if (InSet(ProductOperators, c)) return k;
+        if (plusMinus == 0 && InSet(SumOperators, c) && !IsBracketSign(r, k)) plusMinus = k;
     }
     return plusMinus;
 }
 
 // A character ChooseAction could take when it stands inside a region.
-bool MayBeAction(View e, long i) {
-    const char16_t c = At(e, i);
-    return IsOperator(c) && (c != u'-' || At(e, i - 1) != u'(');
-}
+bool MayBeAction(View e, long i) { return IsOperator(At(e, i)) && !IsBracketSign(e, i); }
 
 // Brackets are worked off from the last "(" backwards; each "(" is paired
 // with the ")" that closes it. A running count of possible actions to the
@@ -113,12 +119,6 @@ Region ChooseRegion(View e) {
     return {Region::Whole, 0, n, 0};
 }
 
-// A "-" that is a sign, not a subtraction: at the start of the example,
-// or right after "(" or an operator.
-bool IsSignMinus(View e, long i) {
-    return At(e, i) == u'-' && (i == 1 || At(e, i - 1) == u'(' || IsOperator(At(e, i - 1)));
-}
-
 bool HasExponentNumber(View e) {
     for (std::size_t i = 1; i + 1 < e.size(); ++i)
         if (e[i] == u'E' && IsDigit(e[i - 1]) && (e[i + 1] == u'-' || e[i + 1] == u'+')) return true;
@@ -151,16 +151,11 @@ std::optional<Operand> LeftOperand(View e, long p) {
     const bool bracketed = At(e, p - 1) == u')';
     long q = p - (bracketed ? 2 : 1);
     Text text;
-    while (q >= 1 && InSet(u"0123456789,-", At(e, q))) {
-        if (At(e, q) == u'-') {
-            // Before a power only a sign goes with the base; a subtraction's
-            // minus stays in the rest, so 5-3^2 is 5-9.
-            if (op == u'^' && !IsSignMinus(e, q)) break;
-            text.push_back(u'-');
-            --q;
-            break;
-        }
-        text.push_back(At(e, q));
+    for (; IsNumberChar(At(e, q)); --q) text.push_back(At(e, q));
+    // The minus in front goes with the number; before a power only a sign
+    // does, and a subtraction's minus stays in the rest, so 5-3^2 is 5-9.
+    if (At(e, q) == u'-' && (op != u'^' || IsSignMinus(e, q))) {
+        text.push_back(u'-');
         --q;
     }
     std::reverse(text.begin(), text.end());
@@ -187,11 +182,11 @@ std::optional<Operand> RightOperand(View e, long p) {
     const bool bracketed = At(e, p + 1) == u'(';
     long r = p + (bracketed ? 2 : 1);
     Text text;
-    while (r <= static_cast<long>(e.size()) &&
-           InSet(text.empty() ? u"0123456789,-" : u"0123456789,", At(e, r))) {
-        text.push_back(At(e, r));
+    if (At(e, r) == u'-') {
+        text.push_back(u'-');
         ++r;
     }
+    for (; IsNumberChar(At(e, r)); ++r) text.push_back(At(e, r));
     if (text.empty()) return std::nullopt;
     if (!bracketed) return Operand{text, r};
     if (At(e, r) != u')') return std::nullopt;
@@ -257,7 +252,7 @@ Text Rewritten(View e, long leftEnd, long rightStart, float result, Text t) {
             leftRest.pop_back();
             rightRest.erase(0, 1);
         }
-    } else if (result >= 0.0f && !leftRest.empty() && !InSet(u"+/\\*^", leftRest.back())) {
+    } else if (result >= 0.0f && !leftRest.empty() && !IsOperatorButMinus(leftRest.back())) {
         // The left operand took a subtraction's minus with it: give it back
         // as a plus, also for a zero of either sign.
         t.insert(0, 1, u'+');
