@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,7 +10,18 @@ namespace tambrel {
 // Numbers between steps live only as text inside the example; these read
 // and write that text in single precision, whatever the system locale says.
 
-inline constexpr float NumberLimit = 9999999.0f;
+// The bound of the number range as the messages write it: numbers run from
+// -9 999 999 to 9 999 999.
+inline constexpr std::u16string_view LimitText = u"9'999'999";
+
+// The same bound as a value; it and its negative are exact in single
+// precision.
+inline constexpr float NumberLimit = [] {
+    std::int32_t value = 0;
+    for (const char16_t c : LimitText)
+        if (c != u'\'') value = value * 10 + (c - u'0');
+    return static_cast<float>(value);
+}();
 
 // Reads an operand: an optional leading "-", digits and at most one ","
 // as the decimal comma; ",5" reads 0,5, "5," reads 5 and a lone "," reads 0.

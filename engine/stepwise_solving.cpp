@@ -195,9 +195,10 @@ std::optional<Operand> RightOperand(View e, long p) {
 
 // The message for operands beyond the number range, or nothing; a number
 // below it is told before one above it.
-std::optional<View> OperandRangeFault(float a, float b) {
-    if (a < -NumberLimit || b < -NumberLimit) return messages::OperandTooSmall;
-    if (a > NumberLimit || b > NumberLimit) return messages::OperandTooLarge;
+std::optional<Text> OperandRangeFault(float a, float b) {
+    using messages::Beyond;
+    if (a < -NumberLimit || b < -NumberLimit) return messages::OperandOutOfRange(Beyond::Below);
+    if (a > NumberLimit || b > NumberLimit) return messages::OperandOutOfRange(Beyond::Above);
     return std::nullopt;
 }
 
@@ -231,9 +232,10 @@ std::optional<float> Compute(char16_t op, float a, float b) {
 }
 
 // The message for a result beyond the number range, or nothing.
-std::optional<View> ResultRangeFault(float result) {
-    if (result < -NumberLimit) return messages::ResultTooSmall;
-    if (result > NumberLimit) return messages::ResultTooLarge;
+std::optional<Text> ResultRangeFault(float result) {
+    using messages::Beyond;
+    if (result < -NumberLimit) return messages::ResultOutOfRange(Beyond::Below);
+    if (result > NumberLimit) return messages::ResultOutOfRange(Beyond::Above);
     return std::nullopt;
 }
 
@@ -347,10 +349,10 @@ bool Solver::rootStep(long m, long c) {
     using namespace messages;
     const std::optional<float> x = ReadNumber(Span(e_, m + 1, c - 1));
     if (!x) return fail(BadNumber);
-    if (std::isinf(*x)) return fail(*x < 0 ? OperandTooSmall : OperandTooLarge);
-    if (*x < 0.0f) return fail(Text(RootPrefix) + ListNumberText(*x) + Text(RootSuffix));
+    if (std::isinf(*x)) return fail(OperandOutOfRange(*x < 0 ? Beyond::Below : Beyond::Above));
+    if (*x < 0.0f) return fail(RootOfNegative(ListNumberText(*x)));
     const auto root = static_cast<float>(std::sqrt(static_cast<double>(*x)));
-    if (root > NumberLimit) return fail(ResultTooLarge);
+    if (const auto fault = ResultRangeFault(root)) return fail(*fault);
     const Text t = NumberText(root);
     const Text action = Text(Span(e_, m - 1, c)) + u"=" + t;
     e_ = NormaliseSigns(Text(Span(e_, 1, m - 2)) + t + Text(Span(e_, c + 1, length())));
