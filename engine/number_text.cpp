@@ -53,6 +53,9 @@ std::optional<float> ReadNumber(std::u16string_view text) {
 
 namespace {
 
+// The letter between the digits and the exponent: "3,333333E-05".
+constexpr char ExponentMark = 'E';
+
 // The seven significant digits of |value| without trailing zeros, and the
 // decimal exponent of the first one; ties are settled on the float's exact
 // binary value, halves to even.
@@ -99,7 +102,8 @@ std::string Render(float value, char separator, bool writeZeroWhole) {
     } else {
         out.push_back(d.digits[0]);
         if (d.digits.size() > 1) out += separator + d.digits.substr(1);
-        out += d.exponent < 0 ? "E-" : "E+";
+        out.push_back(ExponentMark);
+        out.push_back(d.exponent < 0 ? '-' : '+');
         const int magnitude = std::abs(d.exponent);
         if (magnitude < 10) out.push_back('0');
         out += std::to_string(magnitude);
@@ -112,6 +116,13 @@ std::string Render(float value, char separator, bool writeZeroWhole) {
 bool Unwritable(float value) { return !std::isfinite(value); }
 
 }  // namespace
+
+bool HoldsExponentForm(std::u16string_view text) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == ExponentMark && IsDigit(text[i - 1]) && (text[i + 1] == u'-' || text[i + 1] == u'+'))
+            return true;
+    return false;
+}
 
 std::u16string NumberText(float value) {
     if (value == 0.0f || Unwritable(value)) return u"0";

@@ -38,4 +38,9 @@ std::u16string NumberText(float value);
 // of zero and positive values: " 2.5", " .5", "-.5", " 3.333333E-05".
 std::u16string ListNumberText(float value);
 
+// Whether the text holds a number in exponent form, as NumberText writes
+// the smallest values ("3,333333E-05"): a digit, "E" and a sign. No operand
+// walk of the steps can read such a number.
+bool HoldsExponentForm(std::u16string_view text);
+
 }  // namespace tambrel

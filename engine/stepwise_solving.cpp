@@ -119,12 +119,6 @@ Region ChooseRegion(View e) {
     return {Region::Whole, 0, n, 0};
 }
 
-bool HasExponentNumber(View e) {
-    for (std::size_t i = 1; i + 1 < e.size(); ++i)
-        if (e[i] == u'E' && IsDigit(e[i - 1]) && (e[i + 1] == u'-' || e[i + 1] == u'+')) return true;
-    return false;
-}
-
 float RoundHalfEven(float x) {
     const float down = std::floor(x);
     const float rest = x - down;
@@ -298,7 +292,7 @@ void Solver::run() {
     const auto actions =
         std::count_if(e_.begin(), e_.end(), [](char16_t c) { return IsOperator(c) || c == u'K'; });
     for (long steps = 0; steps <= 2 * actions + 16; ++steps) {
-        if (HasExponentNumber(e_)) {
+        if (HoldsExponentForm(e_)) {
             internalError();
             return;
         }
