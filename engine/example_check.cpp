@@ -24,6 +24,24 @@ void ResetLists(EngineWindow& window) {
     }
 }
 
+// Every ")" closes a "(" before it, every "(" is closed, and no pair of
+// brackets is empty.
+bool CheckBrackets(EngineWindow& window, std::u16string_view e) {
+    using namespace messages;
+    long opened = 0;
+    long closed = 0;
+    for (const char16_t c : e) {
+        opened += c == u'(';
+        closed += c == u')';
+        if (closed > opened) return Fail(window, MissingOpenBracket, 0);
+    }
+    if (opened > closed) return Fail(window, MissingCloseBracket, static_cast<long>(e.size()));
+
+    if (const auto empty = e.find(u"()"); empty != std::u16string_view::npos)
+        return Fail(window, EmptyBrackets, static_cast<long>(empty) + 1);
+    return true;
+}
+
 // Steps 7 to 9 on the normalised example; positions are those of the
 // normalised text, while Primer keeps the text as typed.
 bool CheckOperators(EngineWindow& window, std::u16string_view e) {
@@ -60,20 +78,7 @@ bool CheckExample(EngineWindow& window) {
     // step label, and a pasted example may hold blanks: they stand for
     // nothing, so the example is read without them.
     std::erase(WorkingExample, u' ');
-    const std::u16string_view e = WorkingExample;
-    const long n = static_cast<long>(e.size());
-
-    long opened = 0;
-    long closed = 0;
-    for (const char16_t c : e) {
-        opened += c == u'(';
-        closed += c == u')';
-        if (closed > opened) return Fail(window, MissingOpenBracket, 0);
-    }
-    if (opened > closed) return Fail(window, MissingCloseBracket, n);
-
-    if (const auto empty = e.find(u"()"); empty != std::u16string_view::npos)
-        return Fail(window, EmptyBrackets, static_cast<long>(empty) + 1);
+    if (!CheckBrackets(window, WorkingExample)) return false;
 
     ResetLists(window);
     WorkingExample = NormaliseSigns(WorkingExample);
