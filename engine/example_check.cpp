@@ -24,8 +24,8 @@ void ResetLists(EngineWindow& window) {
     }
 }
 
-// Every ")" closes a "(" before it, every "(" is closed, and no pair of
-// brackets is empty.
+// Checks 3 and 4 of docs/how_it_works.md: every ")" closes a "(" before it,
+// every "(" is closed, and no pair of brackets is empty.
 bool CheckBrackets(EngineWindow& window, std::u16string_view e) {
     using namespace messages;
     long opened = 0;
@@ -42,8 +42,8 @@ bool CheckBrackets(EngineWindow& window, std::u16string_view e) {
     return true;
 }
 
-// Steps 7 to 9 on the normalised example; positions are those of the
-// normalised text, while Primer keeps the text as typed.
+// Checks 7 to 9 of docs/how_it_works.md, on the normalised example; positions
+// are those of the normalised text, while Primer keeps the text as typed.
 bool CheckOperators(EngineWindow& window, std::u16string_view e) {
     using namespace messages;
     const long n = static_cast<long>(e.size());

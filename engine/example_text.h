@@ -42,10 +42,11 @@ inline std::u16string_view Span(std::u16string_view text, long first, long last)
     return text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
 }
 
-// Collapses sign pairs: "+-" and "-+" to "-", "++" to "+", "--" to "+",
-// until none is left, then drops one leading "+". Done as one pass: every
-// run of signs ends as a single "-" when it holds an odd number of minuses,
-// else as "+", which is where the repeated rewriting always arrives.
+// Check 6 in docs/how_it_works.md. Collapses sign pairs: "+-" and "-+" to
+// "-", "++" to "+", "--" to "+", until none is left, then drops one leading
+// "+". Done as one pass: every run of signs ends as a single "-" when it
+// holds an odd number of minuses, else as "+", which is where the repeated
+// rewriting always arrives.
 std::u16string NormaliseSigns(std::u16string_view s);
 
 }  // namespace tambrel

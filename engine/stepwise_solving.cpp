@@ -1,3 +1,5 @@
+// The step loop of docs/how_it_works.md; "step N" in the comments below is
+// step N of that loop.
 #include "stepwise_solving.h"
 
 #include <algorithm>
@@ -46,8 +48,8 @@ Text WithImplicitMultiplication(View e) {
 
 namespace {
 
-// Where the next action is looked for: a bracket holding an action, the
-// base of a power with everything after its "(", a root's lone number, or
+// Where the next action is looked for (step 2): a bracket holding an action,
+// the base of a power with everything after its "(", a root's lone number, or
 // the whole example.
 struct Region {
     enum Kind { Action, Root, Whole } kind;
@@ -65,7 +67,7 @@ bool IsSignMinus(View e, long i) {
 // A "-" right after "(": the sign of a number, never an action.
 bool IsBracketSign(View e, long i) { return At(e, i) == u'-' && At(e, i - 1) == u'('; }
 
-// Position (1-based in r) of the next action, or 0: powers first, then
+// Step 3. Position (1-based in r) of the next action, or 0: powers first, then
 // "*", "/", "\" and then "+", "-", leftmost first; the region's first
 // character is a sign, never an action, and so is a "-" right after "(".
 long ChooseAction(View r) {
@@ -84,9 +86,9 @@ long ChooseAction(View r) {
 // A character ChooseAction could take when it stands inside a region.
 bool MayBeAction(View e, long i) { return IsOperator(At(e, i)) && !IsBracketSign(e, i); }
 
-// Brackets are worked off from the last "(" backwards; each "(" is paired
-// with the ")" that closes it. A running count of possible actions to the
-// right keeps the scan linear in the length of the example.
+// Step 2. Brackets are worked off from the last "(" backwards; each "(" is
+// paired with the ")" that closes it. A running count of possible actions to
+// the right keeps the scan linear in the length of the example.
 Region ChooseRegion(View e) {
     const long n = static_cast<long>(e.size());
     struct Closer {
@@ -136,10 +138,11 @@ struct Operand {
     long restEdge = 0;
 };
 
-// The left operand of the action at p: the digits and commas that end right
-// before it, or right before the ")" that stands before it, together with
-// the minus in front of them. Nothing when the example cannot be rewritten
-// around it (no number there, or a bracket holding more than the number).
+// Step 4. The left operand of the action at p: the digits and commas that end
+// right before it, or right before the ")" that stands before it, together
+// with the minus in front of them. Nothing when the example cannot be
+// rewritten around it (no number there, or a bracket holding more than the
+// number).
 std::optional<Operand> LeftOperand(View e, long p) {
     const char16_t op = At(e, p);
     const bool bracketed = At(e, p - 1) == u')';
@@ -169,9 +172,9 @@ std::optional<Operand> LeftOperand(View e, long p) {
     return Operand{text, q - 1};
 }
 
-// The right operand of the action at p: a minus or a digit or comma right
-// after it (or after the "(" that stands after it), then digits and commas.
-// Nothing when the example cannot be rewritten around it.
+// Step 4. The right operand of the action at p: a minus or a digit or comma
+// right after it (or after the "(" that stands after it), then digits and
+// commas. Nothing when the example cannot be rewritten around it.
 std::optional<Operand> RightOperand(View e, long p) {
     const bool bracketed = At(e, p + 1) == u'(';
     long r = p + (bracketed ? 2 : 1);
@@ -187,8 +190,8 @@ std::optional<Operand> RightOperand(View e, long p) {
     return Operand{text, r + 1};
 }
 
-// The message for operands beyond the number range, or nothing; a number
-// below it is told before one above it.
+// Step 5. The message for operands beyond the number range, or nothing; a
+// number below it is told before one above it.
 std::optional<Text> OperandRangeFault(float a, float b) {
     using messages::Beyond;
     if (a < -NumberLimit || b < -NumberLimit) return messages::OperandOutOfRange(Beyond::Below);
@@ -196,7 +199,7 @@ std::optional<Text> OperandRangeFault(float a, float b) {
     return std::nullopt;
 }
 
-// A division, integer division or power that would divide by zero: the
+// Step 5. A division, integer division or power that would divide by zero: the
 // divisor, or the divisor rounded to a whole number, is 0, or 0 is raised
 // to a negative power.
 bool DividesByZero(char16_t op, float a, float b) {
@@ -204,8 +207,8 @@ bool DividesByZero(char16_t op, float a, float b) {
            (op == u'^' && a == 0.0f && b < 0.0f);
 }
 
-// a op b in single precision; a power is computed in double precision and
-// then rounded. Nothing when a power has no real value.
+// Step 6. a op b in single precision; a power is computed in double precision
+// and then rounded. Nothing when a power has no real value.
 std::optional<float> Compute(char16_t op, float a, float b) {
     switch (op) {
         case u'^': {
@@ -225,7 +228,7 @@ std::optional<float> Compute(char16_t op, float a, float b) {
     }
 }
 
-// The message for a result beyond the number range, or nothing.
+// Step 6. The message for a result beyond the number range, or nothing.
 std::optional<Text> ResultRangeFault(float result) {
     using messages::Beyond;
     if (result < -NumberLimit) return messages::ResultOutOfRange(Beyond::Below);
@@ -233,8 +236,8 @@ std::optional<Text> ResultRangeFault(float result) {
     return std::nullopt;
 }
 
-// The example with the result written as t in place of the action and its
-// operands, between the rest up to leftEnd and the rest from rightStart.
+// Step 7. The example with the result written as t in place of the action and
+// its operands, between the rest up to leftEnd and the rest from rightStart.
 Text Rewritten(View e, long leftEnd, long rightStart, float result, Text t) {
     Text leftRest(Span(e, 1, leftEnd));
     Text rightRest(Span(e, rightStart, static_cast<long>(e.size())));
@@ -263,8 +266,11 @@ public:
     void run();
 
 private:
+    // Steps 4 to 8 for the action at p.
     bool actionStep(long p);
+    // The root step, for the bracket from m to c with "K" before it.
     bool rootStep(long m, long c);
+    // Step 9.
     void finalAnswer();
     bool fail(View message) {
         window_.setOtvetText(Text(message));
@@ -274,6 +280,7 @@ private:
         window_.showCriticalError(window_.caption(), Text(messages::InternalError));
         return false;
     }
+    // Step 8: the step label and the two list items.
     void record(bool root, const Text& action) {
         const Text label = StepLabel(window_.actionCount() + 1, root);
         window_.appendListItem(ResultList::DirC, label + action);
@@ -291,6 +298,7 @@ void Solver::run() {
     // the internal-error box; the bound only guards against a hang.
     const auto actions =
         std::count_if(e_.begin(), e_.end(), [](char16_t c) { return IsOperator(c) || c == u'K'; });
+    // Steps 2 to 8, until step 3 finds no action.
     for (long steps = 0; steps <= 2 * actions + 16; ++steps) {
         if (HoldsExponentForm(e_)) {
             internalError();
