@@ -7,8 +7,9 @@ namespace tambrel {
 // The example while it is checked and solved; every solving overwrites it.
 extern std::u16string WorkingExample;
 
-// Longest example the engine takes on: every step lists the whole example,
-// so work and list memory grow with the square of its length.
+// Longest example the engine takes on (check 2 in docs/how_it_works.md):
+// every step lists the whole example, so work and list memory grow with the
+// square of its length.
 inline constexpr int MaxExampleLength = 10000;
 
 // Checks the example in Primer and solves it step by step, writing every

@@ -3,7 +3,7 @@
 namespace tambrel {
 
 namespace {
-bool IsSign(char16_t c) { return c == u'+' || c == u'-'; }
+bool IsSign(char16_t c) { return InSet(SumOperators, c); }
 }  // namespace
 
 std::u16string NormaliseSigns(std::u16string_view s) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "example_text.h"
+
 namespace tambrel {
 
 std::optional<float> ReadNumber(std::u16string_view text) {
@@ -20,11 +22,11 @@ std::optional<float> ReadNumber(std::u16string_view text) {
     bool wholeDigits = false;  // a non-zero digit before the comma
     for (; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c >= u'0' && c <= u'9') {
+        if (IsDigit(c)) {
             digits = true;
             wholeDigits = wholeDigits || (!comma && c != u'0');
             ascii.push_back(static_cast<char>(c));
-        } else if (c == u',' && !comma) {
+        } else if (c == DecimalComma && !comma) {
             comma = true;
             if (!digits) ascii.push_back('0');
             ascii.push_back('.');
@@ -50,6 +52,9 @@ std::optional<float> ReadNumber(std::u16string_view text) {
 }
 
 namespace {
+
+// The letter between the digits and the exponent: "3,333333E-05".
+constexpr char ExponentMark = 'E';
 
 // The seven significant digits of |value| without trailing zeros, and the
 // decimal exponent of the first one; ties are settled on the float's exact
@@ -97,7 +102,8 @@ std::string Render(float value, char separator, bool writeZeroWhole) {
     } else {
         out.push_back(d.digits[0]);
         if (d.digits.size() > 1) out += separator + d.digits.substr(1);
-        out += d.exponent < 0 ? "E-" : "E+";
+        out.push_back(ExponentMark);
+        out.push_back(d.exponent < 0 ? '-' : '+');
         const int magnitude = std::abs(d.exponent);
         if (magnitude < 10) out.push_back('0');
         out += std::to_string(magnitude);
@@ -111,9 +117,16 @@ bool Unwritable(float value) { return !std::isfinite(value); }
 
 }  // namespace
 
+bool HoldsExponentForm(std::u16string_view text) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == ExponentMark && IsDigit(text[i - 1]) && (text[i + 1] == u'-' || text[i + 1] == u'+'))
+            return true;
+    return false;
+}
+
 std::u16string NumberText(float value) {
     if (value == 0.0f || Unwritable(value)) return u"0";
-    const std::string body = Render(value, ',', true);
+    const std::string body = Render(value, static_cast<char>(DecimalComma), true);
     return Widen(value < 0 ? "-" + body : body);
 }
 

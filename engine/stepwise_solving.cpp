@@ -1,3 +1,5 @@
+// The step loop of docs/how_it_works.md; "step N" in the comments below is
+// step N of that loop.
 #include "stepwise_solving.h"
 
 #include <algorithm>
@@ -31,11 +33,11 @@ Text WithImplicitMultiplication(View e) {
         const char16_t before = out.empty() ? u'\0' : out.back();
         const char16_t after = i + 1 < e.size() ? e[i + 1] : u'\0';
         const bool position3 = out.size() >= 2;  // ")" stands at least third
-        if (inner && c == u'(' && before != u'K' && !InSet(u"-+/\\^*(", before)) {
+        if (inner && c == u'(' && before != u'K' && !IsOperator(before) && before != u'(') {
             out += u"*(";
-        } else if (inner && position3 && c == u')' && !InSet(u"-+/\\^*", after) && after != u')') {
+        } else if (inner && position3 && c == u')' && !IsOperator(after) && after != u')') {
             out += u")*";
-        } else if (inner && c == u'K' && (IsDigit(before) || before == u',')) {
+        } else if (inner && c == u'K' && IsNumberChar(before)) {
             out += u"*K";
         } else {
             out.push_back(c);
@@ -46,8 +48,8 @@ Text WithImplicitMultiplication(View e) {
 
 namespace {
 
-// Where the next action is looked for: a bracket holding an action, the
-// base of a power with everything after its "(", a root's lone number, or
+// Where the next action is looked for (step 2): a bracket holding an action,
+// the base of a power with everything after its "(", a root's lone number, or
 // the whole example.
 struct Region {
     enum Kind { Action, Root, Whole } kind;
@@ -56,7 +58,16 @@ struct Region {
     long close;  // for a root: the position of its ")"
 };
 
-// Position (1-based in r) of the next action, or 0: powers first, then
+// A "-" that is a sign, not a subtraction: at the start of the example,
+// or right after "(" or an operator.
+bool IsSignMinus(View e, long i) {
+    return At(e, i) == u'-' && (i == 1 || At(e, i - 1) == u'(' || IsOperator(At(e, i - 1)));
+}
+
+// A "-" right after "(": the sign of a number, never an action.
+bool IsBracketSign(View e, long i) { return At(e, i) == u'-' && At(e, i - 1) == u'('; }
+
+// Step 3. Position (1-based in r) of the next action, or 0: powers first, then
 // "*", "/", "\" and then "+", "-", leftmost first; the region's first
 // character is a sign, never an action, and so is a "-" right after "(".
 long ChooseAction(View r) {
@@ -66,21 +77,18 @@ long ChooseAction(View r) {
     long plusMinus = 0;
     for (long k = 2; k <= length - 1; ++k) {
         const char16_t c = At(r, k);
-        if (c == u'*' || c == u'/' || c == u'\\') return k;
-        if (plusMinus == 0 && (c == u'+' || (c == u'-' && At(r, k - 1) != u'('))) plusMinus = k;
+        if (InSet(ProductOperators, c)) return k;
+        if (plusMinus == 0 && InSet(SumOperators, c) && !IsBracketSign(r, k)) plusMinus = k;
     }
     return plusMinus;
 }
 
 // A character ChooseAction could take when it stands inside a region.
-bool MayBeAction(View e, long i) {
-    const char16_t c = At(e, i);
-    return IsOperator(c) && (c != u'-' || At(e, i - 1) != u'(');
-}
+bool MayBeAction(View e, long i) { return IsOperator(At(e, i)) && !IsBracketSign(e, i); }
 
-// Brackets are worked off from the last "(" backwards; each "(" is paired
-// with the ")" that closes it. A running count of possible actions to the
-// right keeps the scan linear in the length of the example.
+// Step 2. Brackets are worked off from the last "(" backwards; each "(" is
+// paired with the ")" that closes it. A running count of possible actions to
+// the right keeps the scan linear in the length of the example.
 Region ChooseRegion(View e) {
     const long n = static_cast<long>(e.size());
     struct Closer {
@@ -113,24 +121,142 @@ Region ChooseRegion(View e) {
     return {Region::Whole, 0, n, 0};
 }
 
-// A "-" that is a sign, not a subtraction: at the start of the example,
-// or right after "(" or an operator.
-bool IsSignMinus(View e, long i) {
-    return At(e, i) == u'-' && (i == 1 || At(e, i - 1) == u'(' || IsOperator(At(e, i - 1)));
-}
-
-bool HasExponentNumber(View e) {
-    for (std::size_t i = 1; i + 1 < e.size(); ++i)
-        if (e[i] == u'E' && IsDigit(e[i - 1]) && (e[i + 1] == u'-' || e[i + 1] == u'+')) return true;
-    return false;
-}
-
 float RoundHalfEven(float x) {
     const float down = std::floor(x);
     const float rest = x - down;
     if (rest > 0.5f) return down + 1.0f;
     if (rest < 0.5f) return down;
     return std::fmod(down, 2.0f) == 0.0f ? down : down + 1.0f;
+}
+
+// An operand as it stands beside its action, and the edge of what is left
+// of the example on its far side: for the left operand the last position
+// of the left rest, for the right operand the first position of the right
+// rest.
+struct Operand {
+    Text text;
+    long restEdge = 0;
+};
+
+// Step 4. The left operand of the action at p: the digits and commas that end
+// right before it, or right before the ")" that stands before it, together
+// with the minus in front of them. Nothing when the example cannot be
+// rewritten around it (no number there, or a bracket holding more than the
+// number).
+std::optional<Operand> LeftOperand(View e, long p) {
+    const char16_t op = At(e, p);
+    const bool bracketed = At(e, p - 1) == u')';
+    long q = p - (bracketed ? 2 : 1);
+    Text text;
+    for (; IsNumberChar(At(e, q)); --q) text.push_back(At(e, q));
+    // The minus in front goes with the number; before a power only a sign
+    // does, and a subtraction's minus stays in the rest, so 5-3^2 is 5-9.
+    if (At(e, q) == u'-' && (op != u'^' || IsSignMinus(e, q))) {
+        text.push_back(u'-');
+        --q;
+    }
+    std::reverse(text.begin(), text.end());
+    if (text.empty()) return std::nullopt;
+    if (!bracketed) return Operand{text, q};
+    // A bracket next to the action must hold just the operand; one that
+    // holds other characters too, as (1z2)*3, cannot be rewritten.
+    if (At(e, q) != u'(') return std::nullopt;
+    // A sign before a dropped bracket, as in -(2)+3, belongs to the operand.
+    if (op != u'^' && IsSignMinus(e, q - 1)) {
+        if (text.front() == u'-')
+            text.erase(0, 1);
+        else
+            text.insert(0, 1, u'-');
+        return Operand{text, q - 2};
+    }
+    return Operand{text, q - 1};
+}
+
+// Step 4. The right operand of the action at p: a minus or a digit or comma
+// right after it (or after the "(" that stands after it), then digits and
+// commas. Nothing when the example cannot be rewritten around it.
+std::optional<Operand> RightOperand(View e, long p) {
+    const bool bracketed = At(e, p + 1) == u'(';
+    long r = p + (bracketed ? 2 : 1);
+    Text text;
+    if (At(e, r) == u'-') {
+        text.push_back(u'-');
+        ++r;
+    }
+    for (; IsNumberChar(At(e, r)); ++r) text.push_back(At(e, r));
+    if (text.empty()) return std::nullopt;
+    if (!bracketed) return Operand{text, r};
+    if (At(e, r) != u')') return std::nullopt;
+    return Operand{text, r + 1};
+}
+
+// Step 5. The message for operands beyond the number range, or nothing; a
+// number below it is told before one above it.
+std::optional<Text> OperandRangeFault(float a, float b) {
+    using messages::Beyond;
+    if (a < -NumberLimit || b < -NumberLimit) return messages::OperandOutOfRange(Beyond::Below);
+    if (a > NumberLimit || b > NumberLimit) return messages::OperandOutOfRange(Beyond::Above);
+    return std::nullopt;
+}
+
+// Step 5. A division, integer division or power that would divide by zero: the
+// divisor, or the divisor rounded to a whole number, is 0, or 0 is raised
+// to a negative power.
+bool DividesByZero(char16_t op, float a, float b) {
+    return (op == u'/' && b == 0.0f) || (op == u'\\' && RoundHalfEven(b) == 0.0f) ||
+           (op == u'^' && a == 0.0f && b < 0.0f);
+}
+
+// Step 6. a op b in single precision; a power is computed in double precision
+// and then rounded. Nothing when a power has no real value.
+std::optional<float> Compute(char16_t op, float a, float b) {
+    switch (op) {
+        case u'^': {
+            const double power = std::pow(static_cast<double>(a), static_cast<double>(b));
+            if (std::isnan(power)) return std::nullopt;
+            return static_cast<float>(power);
+        }
+        case u'*': return a * b;
+        case u'/': return a / b;
+        case u'+': return a + b;
+        case u'-': return a - b;
+        default: {  // integer division of the two rounded operands
+            const auto whole =
+                static_cast<std::int64_t>(RoundHalfEven(a)) / static_cast<std::int64_t>(RoundHalfEven(b));
+            return static_cast<float>(whole);
+        }
+    }
+}
+
+// Step 6. The message for a result beyond the number range, or nothing.
+std::optional<Text> ResultRangeFault(float result) {
+    using messages::Beyond;
+    if (result < -NumberLimit) return messages::ResultOutOfRange(Beyond::Below);
+    if (result > NumberLimit) return messages::ResultOutOfRange(Beyond::Above);
+    return std::nullopt;
+}
+
+// Step 7. The example with the result written as t in place of the action and
+// its operands, between the rest up to leftEnd and the rest from rightStart.
+Text Rewritten(View e, long leftEnd, long rightStart, float result, Text t) {
+    Text leftRest(Span(e, 1, leftEnd));
+    Text rightRest(Span(e, rightStart, static_cast<long>(e.size())));
+    if (!leftRest.empty() && leftRest.back() == u'(') {
+        // The action stood alone in its bracket: the bracket goes, unless it
+        // is a root's, or a power base that would hand its sign to the power.
+        const long open = static_cast<long>(leftRest.size());
+        const bool root = At(leftRest, open - 1) == u'K';
+        const bool powerBase = At(rightRest, 2) == u'^' && (result < 0.0f || IsSignMinus(leftRest, open - 1));
+        if (At(rightRest, 1) == u')' && !root && !powerBase) {
+            leftRest.pop_back();
+            rightRest.erase(0, 1);
+        }
+    } else if (result >= 0.0f && !leftRest.empty() && !IsOperatorButMinus(leftRest.back())) {
+        // The left operand took a subtraction's minus with it: give it back
+        // as a plus, also for a zero of either sign.
+        t.insert(0, 1, u'+');
+    }
+    return NormaliseSigns(leftRest + t + rightRest);
 }
 
 class Solver {
@@ -140,8 +266,11 @@ public:
     void run();
 
 private:
+    // Steps 4 to 8 for the action at p.
     bool actionStep(long p);
+    // The root step, for the bracket from m to c with "K" before it.
     bool rootStep(long m, long c);
+    // Step 9.
     void finalAnswer();
     bool fail(View message) {
         window_.setOtvetText(Text(message));
@@ -151,6 +280,7 @@ private:
         window_.showCriticalError(window_.caption(), Text(messages::InternalError));
         return false;
     }
+    // Step 8: the step label and the two list items.
     void record(bool root, const Text& action) {
         const Text label = StepLabel(window_.actionCount() + 1, root);
         window_.appendListItem(ResultList::DirC, label + action);
@@ -168,8 +298,9 @@ void Solver::run() {
     // the internal-error box; the bound only guards against a hang.
     const auto actions =
         std::count_if(e_.begin(), e_.end(), [](char16_t c) { return IsOperator(c) || c == u'K'; });
+    // Steps 2 to 8, until step 3 finds no action.
     for (long steps = 0; steps <= 2 * actions + 16; ++steps) {
-        if (HasExponentNumber(e_)) {
+        if (HoldsExponentForm(e_)) {
             internalError();
             return;
         }
@@ -192,106 +323,26 @@ void Solver::run() {
 }
 
 bool Solver::actionStep(long p) {
-    using namespace messages;
-    const long n = length();
     const char16_t op = At(e_, p);
+    const std::optional<Operand> left = LeftOperand(e_, p);
+    const std::optional<Operand> right = RightOperand(e_, p);
+    if (!left || !right) return internalError();
 
-    // Left operand, walking left from the action.
-    const long sL = At(e_, p - 1) == u')' ? 1 : 0;
-    long q = p - 1 - sL;
-    Text left;
-    while (q >= 1 && InSet(u"0123456789,-", At(e_, q))) {
-        if (At(e_, q) == u'-') {
-            // Before a power only a sign goes with the base; a subtraction's
-            // minus stays in the rest, so 5-3^2 is 5-9.
-            if (op == u'^' && !IsSignMinus(e_, q)) break;
-            left.push_back(u'-');
-            --q;
-            break;
-        }
-        left.push_back(At(e_, q));
-        --q;
-    }
-    std::reverse(left.begin(), left.end());
-    long leftEnd = q - sL;
-
-    // Right operand, walking right from the action.
-    const long sR = At(e_, p + 1) == u'(' ? 1 : 0;
-    long r = p + 1 + sR;
-    Text right;
-    while (r <= n && InSet(right.empty() ? u"0123456789,-" : u"0123456789,", At(e_, r))) {
-        right.push_back(At(e_, r));
-        ++r;
-    }
-    const long rightStart = r + sR;
-
-    // A bracket next to the action must hold just the operand; one that
-    // holds other characters too, as (1z2)*3, cannot be rewritten.
-    if (left.empty() || right.empty()) return internalError();
-    if ((sL == 1 && At(e_, q) != u'(') || (sR == 1 && At(e_, r) != u')')) return internalError();
-
-    // A sign before a dropped bracket, as in -(2)+3, belongs to the operand.
-    if (sL == 1 && op != u'^' && At(e_, q) == u'(' && IsSignMinus(e_, q - 1)) {
-        if (left.front() == u'-')
-            left.erase(0, 1);
-        else
-            left.insert(0, 1, u'-');
-        leftEnd = q - 2;
-    }
-
-    const std::optional<float> readA = ReadNumber(left);
-    const std::optional<float> readB = ReadNumber(right);
-    if (!readA || !readB) return fail(BadNumber);
+    const std::optional<float> readA = ReadNumber(left->text);
+    const std::optional<float> readB = ReadNumber(right->text);
+    if (!readA || !readB) return fail(messages::BadNumber);
     const float a = *readA;
     const float b = *readB;
-    if (a < -NumberLimit || b < -NumberLimit) return fail(OperandTooSmall);
-    if (a > NumberLimit || b > NumberLimit) return fail(OperandTooLarge);
-    if ((op == u'/' && b == 0.0f) || (op == u'\\' && RoundHalfEven(b) == 0.0f) ||
-        (op == u'^' && a == 0.0f && b < 0.0f))
-        return fail(DivisionByZero);
+    if (const auto fault = OperandRangeFault(a, b)) return fail(*fault);
+    if (DividesByZero(op, a, b)) return fail(messages::DivisionByZero);
 
-    float result = 0.0f;
-    switch (op) {
-        case u'^': {
-            const double power = std::pow(static_cast<double>(a), static_cast<double>(b));
-            if (std::isnan(power)) return fail(NoPower);
-            result = static_cast<float>(power);
-            break;
-        }
-        case u'*': result = a * b; break;
-        case u'/': result = a / b; break;
-        case u'+': result = a + b; break;
-        case u'-': result = a - b; break;
-        default: {  // integer division of the two rounded operands
-            const auto whole =
-                static_cast<std::int64_t>(RoundHalfEven(a)) / static_cast<std::int64_t>(RoundHalfEven(b));
-            result = static_cast<float>(whole);
-        }
-    }
-    if (result < -NumberLimit) return fail(ResultTooSmall);
-    if (result > NumberLimit) return fail(ResultTooLarge);
+    const std::optional<float> result = Compute(op, a, b);
+    if (!result) return fail(messages::NoPower);
+    if (const auto fault = ResultRangeFault(*result)) return fail(*fault);
 
-    Text t = NumberText(result);
+    const Text t = NumberText(*result);
     const Text action = ListNumberText(a) + op + NumberText(b) + u"= " + t;
-
-    Text leftRest(Span(e_, 1, leftEnd));
-    Text rightRest(Span(e_, rightStart, n));
-    if (!leftRest.empty() && leftRest.back() == u'(') {
-        // The action stood alone in its bracket: the bracket goes, unless it
-        // is a root's, or a power base that would hand its sign to the power.
-        const long open = static_cast<long>(leftRest.size());
-        const bool root = At(leftRest, open - 1) == u'K';
-        const bool powerBase = At(rightRest, 2) == u'^' && (result < 0.0f || IsSignMinus(leftRest, open - 1));
-        if (At(rightRest, 1) == u')' && !root && !powerBase) {
-            leftRest.pop_back();
-            rightRest.erase(0, 1);
-        }
-    } else if (result >= 0.0f && !leftRest.empty() && !InSet(u"+/\\*^", leftRest.back())) {
-        // The left operand took a subtraction's minus with it: give it back
-        // as a plus, also for a zero of either sign.
-        t.insert(0, 1, u'+');
-    }
-    e_ = NormaliseSigns(leftRest + t + rightRest);
+    e_ = Rewritten(e_, left->restEdge, right->restEdge, *result, t);
     record(false, action);
     return true;
 }
@@ -300,10 +351,10 @@ bool Solver::rootStep(long m, long c) {
     using namespace messages;
     const std::optional<float> x = ReadNumber(Span(e_, m + 1, c - 1));
     if (!x) return fail(BadNumber);
-    if (std::isinf(*x)) return fail(*x < 0 ? OperandTooSmall : OperandTooLarge);
-    if (*x < 0.0f) return fail(Text(RootPrefix) + ListNumberText(*x) + Text(RootSuffix));
+    if (std::isinf(*x)) return fail(OperandOutOfRange(*x < 0 ? Beyond::Below : Beyond::Above));
+    if (*x < 0.0f) return fail(RootOfNegative(ListNumberText(*x)));
     const auto root = static_cast<float>(std::sqrt(static_cast<double>(*x)));
-    if (root > NumberLimit) return fail(ResultTooLarge);
+    if (const auto fault = ResultRangeFault(root)) return fail(*fault);
     const Text t = NumberText(root);
     const Text action = Text(Span(e_, m - 1, c)) + u"=" + t;
     e_ = NormaliseSigns(Text(Span(e_, 1, m - 2)) + t + Text(Span(e_, c + 1, length())));
