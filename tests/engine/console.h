@@ -48,6 +48,12 @@ struct Block {
     std::string example;
     std::vector<std::string> lines;
 
+    std::string text() const {
+        std::string joined;
+        for (const std::string& line : lines) joined += line + "\n";
+        return joined;
+    }
+
     // The values of the lines "key: value", in their order.
     std::vector<std::string> values(const std::string& key) const {
         std::vector<std::string> found;

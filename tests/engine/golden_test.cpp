@@ -21,7 +21,7 @@ TEST_P(Golden, EveryExampleAsWritten) {
     const std::vector<Block> solved = SolveAll(examples, expected.flags);
     ASSERT_EQ(solved.size(), examples.size()) << GetParam();
     for (std::size_t i = 0; i < examples.size(); ++i)
-        EXPECT_EQ(solved[i].lines, expected.blocks[i].lines)
+        EXPECT_EQ(solved[i].text(), expected.blocks[i].text())
             << GetParam() << ": example «" << examples[i] << "»";
 }
 
