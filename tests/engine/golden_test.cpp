@@ -44,21 +44,19 @@ TEST(Console, WhateverTheFileHolds) {
     const ConsoleRun run = RunSolve("1+1\r\n\xff\xfe\n" + nul + "\n" + longest + "\n" + tooLong + "\n2*2");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "Строка 2: текст не в кодировке UTF-8, пример пропущен.\n");
-    EXPECT_EQ(
-        run.out,
-        "example: 1+1\nDirC:  1) 1+1= 2\nDirPr:  1) 2\ntxtOtvet: 2\nPrimer: 1+1\ncaret: 0\nstate: Solved\n\n"
-        "example: " +
-            nul + "\ntxtOtvet: \nPrimer: " + nul +
-            "\ncaret: 0\nstate: Changed\n"
-            "box: Возникла ошибка. Отправьте пример на support@tambrel.example\n\n"
-            "example: " +
-            longest + "\ntxtOtvet: " + longest.substr(1, 9998) + "\nPrimer: " + longest +
-            "\ncaret: 0\nstate: Solved\n\n"
-            "example: " +
-            tooLong + "\ntxtOtvet: Пример слишком длинный.\nPrimer: " + tooLong +
-            "\ncaret: 10000\nstate: Changed\n\n"
-            "example: 2*2\nDirC:  1) 2*2= 4\nDirPr:  1) 4\ntxtOtvet: 4\nPrimer: 2*2\ncaret: 0\nstate: "
-            "Solved\n\n");
+    const auto block = [](const std::string& example, const std::string& lines) {
+        return "example: " + example + "\n" + lines + "\n";
+    };
+    const std::string solved = "\ncaret: 0\nstate: Solved\n";
+    EXPECT_EQ(run.out,
+              block("1+1", "DirC:  1) 1+1= 2\nDirPr:  1) 2\ntxtOtvet: 2\nPrimer: 1+1" + solved) +
+                  block(nul, "txtOtvet: \nPrimer: " + nul +
+                                 "\ncaret: 0\nstate: Changed\n"
+                                 "box: Возникла ошибка. Отправьте пример на support@tambrel.example\n") +
+                  block(longest, "txtOtvet: " + longest.substr(1, 9998) + "\nPrimer: " + longest + solved) +
+                  block(tooLong, "txtOtvet: Пример слишком длинный.\nPrimer: " + tooLong +
+                                     "\ncaret: 10000\nstate: Changed\n") +
+                  block("2*2", "DirC:  1) 2*2= 4\nDirPr:  1) 4\ntxtOtvet: 4\nPrimer: 2*2" + solved));
     EXPECT_EQ(RunSolve("").out, "");
     const ConsoleRun refused = RunSolve("1\n", "--nonsense");
     EXPECT_EQ(refused.status, 2);
