@@ -49,33 +49,6 @@ private slots:
     void init() { QVERIFY(started.enterEmptyFolder()); }
     void cleanup() { started.leave(); }
 
-    void numberField_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<std::int32_t>("value");
-        QTest::newRow("written off") << QByteArray(" 0 \r\n") << 0;
-        QTest::newRow("written on") << QByteArray(" 1 \r\n") << 1;
-        QTest::newRow("tabs and LF only") << QByteArray("\t\n1\t") << 1;
-        QTest::newRow("comma ends the field") << QByteArray("1,5") << 1;
-        QTest::newRow("rest of the file ignored") << QByteArray(" 1 junk\r\n0") << 1;
-        QTest::newRow("plus sign") << QByteArray("+7") << 7;
-        QTest::newRow("plus then minus") << QByteArray("+-7") << 0;
-        QTest::newRow("lone plus") << QByteArray("+ 1") << 0;
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF 1 \r\n") << 1;
-        QTest::newRow("lowest") << QByteArray("-2147483648 ") << INT_MIN;
-        QTest::newRow("highest") << QByteArray(" 2147483647 ") << INT_MAX;
-        QTest::newRow("beyond 32 bits") << QByteArray(" 2147483648 ") << 0;
-        QTest::newRow("decimal point") << QByteArray("1.5") << 0;
-        QTest::newRow("digits then letters") << QByteArray("1abc") << 0;
-        QTest::newRow("lone minus") << QByteArray("- 1") << 0;
-        QTest::newRow("NUL byte") << QByteArray("\0 1", 3) << 0;
-        QTest::newRow("only blanks") << QByteArray(" \r\n \r\n") << 0;
-    }
-    void numberField() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(std::int32_t, value);
-        QCOMPARE(ReadNumberField(bytes), value);
-    }
-
     void startUp_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QByteArray>("bytes");

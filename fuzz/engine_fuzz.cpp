@@ -1,7 +1,9 @@
 // Arbitrary bytes as the example in Primer: the engine must end every
-// solving in an answer, a message or the box, with one DirPr item for every
-// DirC item, steps numbered 1, 2, 3 without gaps, and an answer that is the
-// last remainder as the final-answer rules leave it.
+// solving in an answer, one of its messages or the box, with one DirPr item
+// for every DirC item, steps numbered 1, 2, 3 without gaps, and an answer
+// that is the last remainder as the final-answer rules leave it. Sign pairs
+// collapse as the rules rewrite them, one pair at a time (checked on short
+// examples: the rewriting is slow).
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +11,8 @@
 #include <string>
 
 #include "calculjator.h"
+#include "example_text.h"
+#include "messages.h"
 #include "plain_window.h"
 #include "shared_state.h"
 #include "utf.h"
@@ -44,6 +48,37 @@ std::u16string Remainder(const std::u16string& item) {
     return from == std::u16string::npos ? std::u16string() : item.substr(from);
 }
 
+// A message the engine shows when it ends a solving without an answer.
+bool IsMessage(const std::u16string& text) {
+    using namespace tambrel::messages;
+    for (const std::u16string_view message :
+         {MissingOpenBracket, MissingCloseBracket, EmptyBrackets, MissingNumber, TwoActions, RootNeedsBracket,
+          TooLong, OperandTooSmall, OperandTooLarge, DivisionByZero, ResultTooSmall, ResultTooLarge,
+          BadNumber, NoPower})
+        if (text == message) return true;
+    return text.starts_with(RootPrefix) && text.ends_with(RootSuffix);
+}
+
+// The sign rewriting as the rules state it: "+-", then "-+", then "++",
+// then "--", the first occurrence each time, until none is left; then one
+// leading "+" goes.
+std::u16string NormaliseByRules(std::u16string s) {
+    for (;;) {
+        if (const auto i = s.find(u"+-"); i != std::u16string::npos) {
+            s.erase(i, 1);
+        } else if (const auto j = s.find(u"-+"); j != std::u16string::npos) {
+            s.erase(j + 1, 1);
+        } else if (const auto k = s.find(u"++"); k != std::u16string::npos) {
+            s.erase(k, 1);
+        } else if (const auto l = s.find(u"--"); l != std::u16string::npos) {
+            s.replace(l, 2, u"+");
+        } else {
+            if (s.starts_with(u'+')) s.erase(0, 1);
+            return s;
+        }
+    }
+}
+
 bool Mentions(const std::u16string& text, const std::u16string& word) {
     return text.find(word) != std::u16string::npos;
 }
@@ -63,6 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (window.dirC.size() != window.dirPr.size()) std::abort();
     if (solved && (window.otvet.empty() || window.boxShown)) std::abort();
     if (window.boxShown && !window.otvet.empty()) std::abort();
+    if (!solved && !window.boxShown && !IsMessage(window.otvet)) std::abort();
     for (std::size_t i = 0; i < window.dirC.size(); ++i) {
         const std::u16string label = u" " + Utf8ToUtf16(std::to_string(i + 1)).value() + u")";
         if (!window.dirC[i].starts_with(label) || !window.dirPr[i].starts_with(label)) std::abort();
@@ -76,5 +112,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::erase(read, u' ');
     for (const std::u16string word : {u"inf", u"nan"})
         if (Mentions(window.otvet, word) && !Mentions(read, word)) std::abort();
+    if (example.size() <= 256 && NormaliseSigns(example) != NormaliseByRules(example)) std::abort();
     return 0;
 }
