@@ -30,7 +30,6 @@ void Main() {
         SetEngineWindow(frmForma);
         ConnectResultLists(frmForma);
         ConnectHelpMenu(frmForma->helpCallHelpAction(), frmForma->helpAboutAction());
-        // The browser itself is made only once the strip has been drawn.
         FillBannerPanel(frmForma->bannerPanel());
     }
     frmForma->show();

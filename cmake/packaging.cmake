@@ -8,9 +8,6 @@ set(TAMBREL_PROGRAM_DIR lib/tambrel)
 if(TARGET tambrel)
   install(TARGETS tambrel RUNTIME DESTINATION ${TAMBREL_PROGRAM_DIR})
 endif()
-if(TARGET tambrel_banner)
-  install(TARGETS tambrel_banner LIBRARY DESTINATION ${TAMBREL_PROGRAM_DIR})
-endif()
 if(DEFINED TAMBREL_HELP_PAGE)
   install(FILES ${TAMBREL_HELP_PAGE} DESTINATION ${TAMBREL_PROGRAM_DIR})
 endif()
@@ -40,18 +37,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://tambrel.example/site/")
-# The libraries the executable links come from dpkg-shlibdeps; what it only
-# loads at run time is named here: the platform plugins, the browser's
-# helper process, the fonts the banner and the windows are set in, and the
+# The libraries the executable links (Qt, the banner's HTML renderer) come
+# from dpkg-shlibdeps; what it only loads at run time is named here: the
+# platform plugins, the fonts the banner and the windows are set in, and the
 # desktop opener.
 find_program(TAMBREL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TAMBREL_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6webenginecore6-bin, fonts-liberation2, fonts-dejavu-core, xdg-utils")
+    "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, xdg-utils")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6-bin, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, xdg-utils")
+    "libqt6widgets6 (>= 6.4), liblitehtml0 (>= 0.6), qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, xdg-utils")
 endif()
 # Qt's own Russian texts, for the text boxes' context menus.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

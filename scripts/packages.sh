@@ -16,6 +16,6 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev
-    qt6-base-dev qt6-qpa-plugins qt6-webengine-dev
+    qt6-base-dev qt6-qpa-plugins liblitehtml-dev
     fonts-dejavu-core fonts-liberation2 xdg-utils xvfb xauth
     qt6-translations-l10n)

@@ -12,8 +12,7 @@ class usrReklamaX;
 void ConnectHelpMenu(QAction* helpCallHelp, QAction* helpAbout);
 
 // Fills the strip kept for the banner with the banner panel, which follows
-// the strip's size. The panel's browser is made once the panel has been
-// drawn, so the window can be shown first and the banner fills in after.
+// the strip's size.
 usrReklamaX* FillBannerPanel(QWidget* host);
 
 }  // namespace tambrel

@@ -220,8 +220,7 @@ private slots:
     }
 
     // The About window's slogan when no redirect page can be written the
-    // ordinary way. A window of its own: while the About window is up, the
-    // started program's banner strip would load the browser engine.
+    // ordinary way.
     void siteLinkWithoutAPage_data() {
         QTest::addColumn<bool>("pipe");
         QTest::newRow("program folder missing") << false;

@@ -19,9 +19,8 @@ private slots:
 
     // Every key lays the whole example out again in the box, so 10 000 of
     // them would take half a minute: the first 9 800 characters come pasted
-    // and the last 200 through the keys. A window of its own: in the started
-    // program a click lets the banner strip load the browser engine, which
-    // has no part in this.
+    // and the last 200 through the keys. A window of its own: the banner has
+    // no part in this.
     void keypadExampleOfTheLongestLength() {
         const auto form = OpenForm();
         QApplication::clipboard()->setText(QStringLiteral("10") + QStringLiteral("+1").repeated(4899));

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     if (!QDir::setCurrent(QDir::tempPath())) return 2;
     Main();
     FrmForma* form = MainForm();
-    QTest::qWait(4000);  // the banner fills in
+    QTest::qWait(300);
 
     ClickKeys(*form, QStringLiteral("2+3*(4-1)^2="));
     form->DirPr->setCurrentRow(1);
