@@ -23,13 +23,21 @@ class KnopkaLabel;
 class ListItemSize;
 class PrimerBox;
 
+inline bool IsOneOf(char16_t c, std::u16string_view set) {
+    return c != 0 && set.find(c) != std::u16string_view::npos;
+}
+
 // What key i inserts is character i + 1 of this string; key 17 inserts "K()".
 inline constexpr char16_t KeypadChars[] = u"0123456789,+-*/\\^K()";
 // The characters the input box accepts from the keyboard.
 inline constexpr char16_t AllowedChars[] = u"01243456789,^-+*()/\\";
-inline bool InAllowedChars(char16_t c) {
-    return c != 0 && std::u16string_view(AllowedChars).find(c) != std::u16string_view::npos;
-}
+inline bool InAllowedChars(char16_t c) { return IsOneOf(c, AllowedChars); }
+// The letters that stand for the root. A typed key is read as its key: Л
+// shares the K key on a Russian keyboard, so either letter gives "K()".
+// Pasted text is read as characters: the Cyrillic К looks like K and
+// becomes a bare "K"; Л looks like nothing of an example and is dropped.
+inline constexpr char16_t TypedRootLetters[] = u"KkЛл";
+inline constexpr char16_t PastedRootLetters[] = u"KkКк";
 inline constexpr int KeyCount = 21;
 inline constexpr int SolveKey = 20;
 

@@ -36,7 +36,7 @@ QString PastedText(const QString& t) {
     for (const QChar c : t) {
         if (InAllowedChars(c.unicode())) {
             r += c;
-        } else if (c == u'K' || c == u'k' || c == u'К' || c == u'к') {
+        } else if (IsOneOf(c.unicode(), PastedRootLetters)) {
             r += u'K';
         }
     }

@@ -8,7 +8,7 @@
 namespace tambrel {
 
 void FrmForma::Primer_KeyPress(char16_t& code) {
-    if (code == u'K' || code == u'k' || code == u'Л' || code == u'л') {
+    if (IsOneOf(code, TypedRootLetters)) {
         // The root comes with its bracket pair, the caret between them.
         insertAtCaret(QStringLiteral("K()"), 2);
         code = 0;

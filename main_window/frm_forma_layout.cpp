@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "form_style.h"
 #include "frm_forma.h"
 #include "knopka_label.h"
 #include "list_box.h"
@@ -16,11 +17,6 @@ namespace tambrel {
 
 namespace {
 
-// The form is laid out in twips; 15 twips are one logical pixel, which Qt
-// scales on high-DPI screens.
-constexpr int Px(int twips) { return twips / 15; }
-QRect Twips(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
-
 constexpr int ClientWidth = 11190;
 constexpr int ClientHeight = 4485;
 
@@ -28,16 +24,6 @@ constexpr std::array<const char16_t*, KeyCount> KeyCaptions = {
     u" 0", u" 1", u" 2", u" 3", u" 4",  u" 5", u" 6", u" 7", u" 8", u" 9", u"  ,",
     u" +", u" -", u" *", u" /", u" \\", u" ^", u" K", u" (", u" )", u" =",
 };
-
-// Bold "MS Sans Serif" where it exists, else a Cyrillic sans face of Debian.
-QFont FormFont(qreal points) {
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
 
 QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
@@ -74,20 +60,20 @@ void FrmForma::createControls() {
 
     usrReklamaX1 = new QWidget(client);
     usrReklamaX1->setObjectName(QStringLiteral("usrReklamaX1"));
-    usrReklamaX1->setGeometry(Twips(0, 0, 11055, 1095));
+    usrReklamaX1->setGeometry(TwipRect(0, 0, 11055, 1095));
     usrReklamaX1->setAutoFillBackground(true);
     QPalette banner = usrReklamaX1->palette();
-    banner.setColor(QPalette::Window, QColor(224, 224, 224));
+    banner.setColor(QPalette::Window, FaceGrey);
     usrReklamaX1->setPalette(banner);
 
-    Label1 = Caption(client, "Label1", QStringLiteral("Введите пример:"), Twips(60, 1200, 1905, 240));
-    DirT = Caption(client, "DirT", QStringLiteral("Список действий:"), Twips(5280, 1200, 1980, 240));
-    Label2 = Caption(client, "Label2", QStringLiteral("Остаток примера:"), Twips(8160, 1200, 2010, 240));
-    Primer = Placed(new PrimerBox(client), "Primer", Twips(60, 1440, 5175, 420));
-    Label3 = Caption(client, "Label3", QStringLiteral("Ответ:"), Twips(60, 1920, 735, 240));
-    txtOtvet = Placed(new QLineEdit(client), "txtOtvet", Twips(60, 2160, 5175, 420));
-    DirC = Placed(new ListBox(client), "DirC", Twips(5280, 1440, 2835, 2760));
-    DirPr = Placed(new ListBox(client), "DirPr", Twips(8160, 1440, 2835, 2760));
+    Label1 = Caption(client, "Label1", QStringLiteral("Введите пример:"), TwipRect(60, 1200, 1905, 240));
+    DirT = Caption(client, "DirT", QStringLiteral("Список действий:"), TwipRect(5280, 1200, 1980, 240));
+    Label2 = Caption(client, "Label2", QStringLiteral("Остаток примера:"), TwipRect(8160, 1200, 2010, 240));
+    Primer = Placed(new PrimerBox(client), "Primer", TwipRect(60, 1440, 5175, 420));
+    Label3 = Caption(client, "Label3", QStringLiteral("Ответ:"), TwipRect(60, 1920, 735, 240));
+    txtOtvet = Placed(new QLineEdit(client), "txtOtvet", TwipRect(60, 2160, 5175, 420));
+    DirC = Placed(new ListBox(client), "DirC", TwipRect(5280, 1440, 2835, 2760));
+    DirPr = Placed(new ListBox(client), "DirPr", TwipRect(8160, 1440, 2835, 2760));
     listItemSize_ = std::make_unique<ListItemSize>(DirC);
 
     const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
@@ -95,7 +81,7 @@ void FrmForma::createControls() {
     for (int i = 0; i < KeyCount; ++i) {
         auto* key = new KnopkaLabel(i, QString::fromUtf16(KeyCaptions[static_cast<std::size_t>(i)]), client);
         key->setFont(FormFont(18));
-        key->setGeometry(Twips(60 + 600 * (i % 7), 2640 + 600 * (i / 7), 495, 495));
+        key->setGeometry(TwipRect(60 + 600 * (i % 7), 2640 + 600 * (i / 7), 495, 495));
         key->setBackground(menuColour);
         QPalette p = key->palette();
         p.setColor(QPalette::WindowText, textColour);
@@ -109,7 +95,7 @@ void FrmForma::createControls() {
     connect(Primer, &PrimerBox::changed, this, &FrmForma::Primer_Change);
 
     // The client area is the form's size; nothing moves when the window is resized.
-    client->setMinimumSize(Px(ClientWidth), Px(ClientHeight));
+    client->setMinimumSize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight));
 }
 
 void FrmForma::createMenu() {
@@ -143,7 +129,7 @@ void FrmForma::createMenu() {
         Item(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1), true);
     HelpAbout = Item(Help, "HelpAbout", QStringLiteral("О программе"), {}, true);
 
-    resize(Px(ClientWidth), Px(ClientHeight) + bar->sizeHint().height());
+    resize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight) + bar->sizeHint().height());
 }
 
 void FrmForma::arrangeTabOrder() {

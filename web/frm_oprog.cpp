@@ -1,7 +1,7 @@
 #include "frm_oprog.h"
 
+#include "form_style.h"
 #include "save_file_url.h"
-#include "twips.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -44,7 +44,6 @@ private:
 
 namespace {
 
-const QColor Face(224, 224, 224);
 const QColor SloganBlue(0, 0, 192);
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect where) {
@@ -77,15 +76,11 @@ frmOprog::frmOprog(QWidget* parent)
     setFixedSize(TwipsToPixels(5340), TwipsToPixels(3135));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Face);
-    palette.setColor(QPalette::Button, Face);
+    palette.setColor(QPalette::Window, FaceGrey);
+    palette.setColor(QPalette::Button, FaceGrey);
     setPalette(palette);
 
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(12);
-    font.setBold(true);
+    const QFont font = FormFont(12);
     setFont(font);
 
     Image1 = AddLabel(this, "Image1", QString(), TwipRect(240, 120, 1065, 1890));

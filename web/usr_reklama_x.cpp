@@ -1,6 +1,7 @@
 #include "usr_reklama_x.h"
 
 #include "banner_browser.h"
+#include "form_style.h"
 #include "save_file_url.h"
 
 namespace tambrel {
@@ -15,7 +16,7 @@ usrReklamaX::usrReklamaX(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("usrReklamaX"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(224, 224, 224));
+    palette.setColor(QPalette::Window, FaceGrey);
     setPalette(palette);
 
     // The browser has no dialog boxes of its own: it is silent as it is.
