@@ -129,7 +129,7 @@ private:
     void connectEditMenu();
     bool editItemAvailable(const QAction* item) const;
     QAction* editItemFor(const QKeyEvent* key) const;
-    void restoreHistoryState(std::int32_t pos);
+    void restoreHistoryState(EditHistory::State state);
     void Edit_Click();
     void EditUndo_Click();
     void EditRedo_Click();

@@ -96,21 +96,20 @@ bool FrmForma::eventFilter(QObject* watched, QEvent* e) {
     return false;
 }
 
-void FrmForma::restoreHistoryState(std::int32_t pos) {
+void FrmForma::restoreHistoryState(EditHistory::State state) {
+    // The change handler records nothing while the state is put back.
     ExampleState = Restoring;
-    editHistory_.HistoryPos = pos;
-    const auto slot = static_cast<std::size_t>(pos);
-    Primer->setWholeText(editHistory_.HistoryText[slot]);
-    Primer->setCursorPosition(editHistory_.HistoryCaret[slot]);
+    Primer->setWholeText(state.text);
+    Primer->setCursorPosition(state.caret);
 }
 
 // Also reached through a shortcut whose availability may be out of date.
 void FrmForma::EditUndo_Click() {
-    if (editHistory_.canUndo()) restoreHistoryState(editHistory_.HistoryPos - 1);
+    if (editHistory_.canUndo()) restoreHistoryState(editHistory_.undo());
 }
 
 void FrmForma::EditRedo_Click() {
-    if (editHistory_.canRedo()) restoreHistoryState(editHistory_.HistoryPos + 1);
+    if (editHistory_.canRedo()) restoreHistoryState(editHistory_.redo());
 }
 
 void FrmForma::EditCopy_Click() {

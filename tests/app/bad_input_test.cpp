@@ -102,9 +102,9 @@ std::pair<QString, QString> Junk(qsizetype size, int fillers) {
 
 void CheckHistory(const FrmForma& form) {
     const EditHistory& history = form.editHistory();
-    QVERIFY(0 <= history.HistoryPos);
-    QVERIFY(history.HistoryPos <= history.HistoryTop);
-    QVERIFY(history.HistoryTop <= EditHistory::LastSlot);
+    QVERIFY(0 <= history.position());
+    QVERIFY(history.position() <= history.top());
+    QVERIFY(history.top() <= EditHistory::LastSlot);
 }
 
 }  // namespace

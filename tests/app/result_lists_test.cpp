@@ -108,14 +108,14 @@ private slots:
         Solve(*form, example);
         const QString answer = form->txtOtvet->text();
         const int count = form->DirPr->count();
-        const int recorded = form->editHistory().HistoryPos;
+        const int recorded = form->editHistory().position();
         form->DirPr->setFocus();
         DoubleClickItem(form->DirPr, row);
         QCOMPARE(form->Primer->text(), remainder);
         QCOMPARE(form->Primer->cursorPosition(), 0);
         QCOMPARE(form->Primer->toolTip(), remainder);
         QCOMPARE(ExampleState, Changed);
-        QCOMPARE(form->editHistory().HistoryPos, recorded + 1);
+        QCOMPARE(form->editHistory().position(), recorded + 1);
         QCOMPARE(QApplication::focusWidget(), form->DirPr);
         QCOMPARE(form->DirPr->count(), count);
         QCOMPARE(form->DirPr->currentRow(), row);

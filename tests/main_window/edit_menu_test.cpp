@@ -74,12 +74,12 @@ private slots:
         CheckState(*form, QString(), 0);
         form->EditUndo->setEnabled(true);
         form->EditUndo->trigger();
-        QCOMPARE(form->editHistory().HistoryPos, 0);
+        QCOMPARE(form->editHistory().position(), 0);
         for (int i = 0; i < 3; ++i) Press(form->Primer, Qt::Key_X);
         CheckState(*form, QStringLiteral("7"), 1);
         form->EditRedo->setEnabled(true);
         form->EditRedo->trigger();
-        QCOMPARE(form->editHistory().HistoryPos, 1);
+        QCOMPARE(form->editHistory().position(), 1);
     }
 
     void typingGivesUpRedo() {
@@ -103,7 +103,7 @@ private slots:
         QFETCH(int, changes);
         QFETCH(QString, oldest);
         TypeText(form->Primer, QString(changes, u'1'));
-        QCOMPARE(form->editHistory().HistoryTop, 100);
+        QCOMPARE(form->editHistory().top(), 100);
         for (int i = 0; i < 100; ++i) Press(form->Primer, Qt::Key_Z);
         CheckState(*form, oldest, static_cast<int>(oldest.size()));
         QCOMPARE(Offered(*form), QStringLiteral("-+---"));
@@ -147,14 +147,14 @@ private slots:
         QFETCH(int, caretAfter);
         TypeText(form->Primer, text);
         form->Primer->setCursorPosition(caret);
-        const int before = form->editHistory().HistoryPos;
+        const int before = form->editHistory().position();
         if (fromMenu) {
             ClickMenuItem(*form, form->EditSkopki);
         } else {
             Press(form->Primer, Qt::Key_S);
         }
         CheckState(*form, expected, caretAfter);
-        QCOMPARE(form->editHistory().HistoryPos, before + 1);
+        QCOMPARE(form->editHistory().position(), before + 1);
         Press(form->Primer, Qt::Key_Z);
         QCOMPARE(form->Primer->text(), text);
     }
@@ -179,10 +179,10 @@ private slots:
         TypeText(form->Primer, QStringLiteral("1+2"));
         form->Primer->setSelection(1, 1);
         QApplication::clipboard()->setText(clipboard);
-        const int before = form->editHistory().HistoryPos;
+        const int before = form->editHistory().position();
         Press(form->Primer, Qt::Key_V);
         CheckState(*form, expected, caret);
-        QCOMPARE(form->editHistory().HistoryPos, before + 1);
+        QCOMPARE(form->editHistory().position(), before + 1);
     }
 
     void pasteThroughTheMenu() {
@@ -287,13 +287,13 @@ private slots:
         ClickMenuItem(*form, form->EditPrimerOtvet);
         QVERIFY(form->EditPrimerOtvet->isChecked());
         TypeText(form->Primer, QStringLiteral("2*3"));
-        const int before = form->editHistory().HistoryPos;
+        const int before = form->editHistory().position();
         TypeText(form->Primer, QStringLiteral("\r"));
         QCOMPARE(form->Primer->text(), QStringLiteral("6"));
         QCOMPARE(form->Primer->cursorPosition(), 1);
         QCOMPARE(form->Primer->toolTip(), QStringLiteral("6"));
         QCOMPARE(ExampleState, Solved);
-        QCOMPARE(form->editHistory().HistoryPos, before + 1);
+        QCOMPARE(form->editHistory().position(), before + 1);
         Press(form->Primer, Qt::Key_Z);
         CheckState(*form, QStringLiteral("2*3"), 3);
     }

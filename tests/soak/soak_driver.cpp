@@ -366,11 +366,8 @@ QString Driver::broken() const {
     if (primer->toolTip() != primer->text())
         return QStringLiteral("Primer's tooltip %1 is not its text").arg(Shown(primer->toolTip()));
     const EditHistory& h = form_.editHistory();
-    if (h.HistoryPos < 0 || h.HistoryPos > h.HistoryTop || h.HistoryTop > EditHistory::LastSlot)
-        return QStringLiteral("the history stands outside 0 <= HistoryPos <= HistoryTop <= %1")
-            .arg(EditHistory::LastSlot);
     // Undo followed by Redo must bring back what the box shows now.
-    const QString& current = h.HistoryText[static_cast<std::size_t>(h.HistoryPos)];
+    const QString& current = h.current().text;
     if (current != primer->text())
         return QStringLiteral("the history's current state %1 is not the example").arg(Shown(current));
     if (ExampleState != Solved && ExampleState != Changed)
@@ -392,8 +389,8 @@ QString Driver::state() const {
         .arg(primer->cursorPosition())
         .arg(primer->selectionStart())
         .arg(primer->selectedText().size())
-        .arg(h.HistoryPos)
-        .arg(h.HistoryTop)
+        .arg(h.position())
+        .arg(h.top())
         .arg(ExampleState)
         .arg(ReplaceWithAnswer)
         .arg(NameOf(QApplication::focusWidget()))
