@@ -108,6 +108,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     // frm_forma_layout.cpp
@@ -129,6 +130,7 @@ private:
     void connectEditMenu();
     bool editItemAvailable(const QAction* item) const;
     QAction* editItemFor(const QKeyEvent* key) const;
+    QAction* refreshEditItemFor(const QKeyEvent* key);
     void restoreHistoryState(EditHistory::State state);
     void Edit_Click();
     void EditUndo_Click();

@@ -55,8 +55,9 @@ void FrmForma::connectEditMenu() {
     connect(EditAll, &QAction::triggered, this, &FrmForma::EditAll_Click);
     connect(EditSkopki, &QAction::triggered, this, &FrmForma::EditSkopki_Click);
     connect(EditPrimerOtvet, &QAction::triggered, this, &FrmForma::EditPrimerOtvet_Click);
-    // Shortcuts reach the window's controls first as ShortcutOverride.
-    qApp->installEventFilter(this);
+    // Shortcuts reach the text boxes first as ShortcutOverride.
+    Primer->installEventFilter(this);
+    txtOtvet->installEventFilter(this);
 }
 
 bool FrmForma::editItemAvailable(const QAction* item) const {
@@ -80,20 +81,30 @@ QAction* FrmForma::editItemFor(const QKeyEvent* key) const {
     return nullptr;
 }
 
+// A text box claims its editing keys before any shortcut sees them; an
+// available Edit command takes its key from the box instead.
 bool FrmForma::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() != QEvent::ShortcutOverride) return QMainWindow::eventFilter(watched, e);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) return false;
-    QAction* item = editItemFor(static_cast<QKeyEvent*>(e));
-    if (item == nullptr) return false;
-    // A shortcut sees the availability of now, not of the last opening.
-    item->setEnabled(editItemAvailable(item));
-    if (item->isEnabled() && (widget == Primer || widget == txtOtvet)) {
-        // Not overridden: the item's shortcut fires and the box does nothing.
-        e->ignore();
-        return true;
-    }
-    return false;
+    if (e->type() != QEvent::ShortcutOverride || (watched != Primer && watched != txtOtvet))
+        return QMainWindow::eventFilter(watched, e);
+    QAction* item = refreshEditItemFor(static_cast<QKeyEvent*>(e));
+    if (item == nullptr || !item->isEnabled()) return false;
+    // Not overridden: the item's shortcut fires and the box does nothing.
+    e->ignore();
+    return true;
+}
+
+// Every other control lets the key come up to the window, still ahead of
+// the shortcut.
+bool FrmForma::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) refreshEditItemFor(static_cast<QKeyEvent*>(e));
+    return QMainWindow::event(e);
+}
+
+// A shortcut sees the availability of now, not of the last opening.
+QAction* FrmForma::refreshEditItemFor(const QKeyEvent* key) {
+    QAction* item = editItemFor(key);
+    if (item != nullptr) item->setEnabled(editItemAvailable(item));
+    return item;
 }
 
 void FrmForma::restoreHistoryState(EditHistory::State state) {
