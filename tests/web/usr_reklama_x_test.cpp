@@ -1,50 +1,45 @@
 #include "usr_reklama_x.h"
 #include "banner_browser.h"
-#include "op_url.h"
 #include "recording_opener.h"
 #include "web_parts.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 using tambrel::BannerBrowser;
-using tambrel::usrReklamaX;
-using tambrel::test::RecordingOpener;
+using tambrel::test::FakeDesktop;
 
 namespace {
 
-// One link a row, each row Row pixels high across the whole page.
+// One link a row, Row pixels high across the whole page, named by its key
+// in the tables; "off" is the blank below them.
 constexpr int Row = 24;
-const QStringList Links = {
-    QStringLiteral("http://a.example/"),  QStringLiteral("https://s.example/"),
-    QStringLiteral("HTTP://UP.EXAMPLE/"), QStringLiteral("htt"),
-    QStringLiteral("ftp://f.example/"),   QStringLiteral("mailto:m@example"),
-    QStringLiteral("about:next"),         QStringLiteral("http://new.example/ _blank"),
-    QStringLiteral("about:popup _blank"),
-};
-enum Link { Web, Secure, Upper, Short, Ftp, Mail, About, WebWindow, AboutWindow, Nothing };
+const QStringList Links = {"web http://a.example/",         "secure https://s.example/",
+                           "HTTP HTTP://UP.EXAMPLE/",       "htt htt",
+                           "mail mailto:m@example",         "page about:next",
+                           "web_blank http://new.example/", "page_blank about:popup"};
+
+int Index(const QString& key) {
+    for (int i = 0; i < Links.size(); ++i)
+        if (Links[i].section(' ', 0, 0) == key) return i;
+    return int(Links.size());
+}
+QString Href(const QString& key) { return Links.value(Index(key)).section(' ', 1, 1); }
+QPoint At(const QString& key) { return QPoint(500, Index(key) * Row + Row / 2); }
 
 QString LinkPage() {
-    QString page = QStringLiteral("about:<html><body style='margin:0'>");
+    QString page = "about:<html><body style='margin:0'>";
     for (const QString& link : Links) {
-        const QStringList parts = link.split(u' ');
-        page += QStringLiteral("<a href='%1' target='%2' style='display:block;height:%3px'>%1</a>")
-                    .arg(parts[0], parts.value(1), QString::number(Row));
+        const QString key = link.section(' ', 0, 0);
+        page += QString("<a href='%1' target='%2' style='display:block;height:%3px'>%1</a>")
+                    .arg(Href(key), key.endsWith("_blank") ? "_blank" : "", QString::number(Row));
     }
-    return page + QStringLiteral("</body></html>");
+    return page + "</body></html>";
 }
-
-QString Href(int link) { return Links.value(link).section(u' ', 0, 0); }
-
-// Right of the example box, which the taller strip reaches down to.
-QPoint At(int link) { return QPoint(500, link * Row + Row / 2); }
 
 // The box around the dark pixels of a picture.
 QRect Ink(const QImage& picture) {
@@ -63,7 +58,7 @@ QSize ExpectedInk(const QString& family, int pixels) {
     QFont font(family);
     font.setPixelSize(pixels);
     painter.setFont(font);
-    painter.drawText(10, 70, QStringLiteral("Тамбрель"));
+    painter.drawText(10, 70, "Тамбрель");
     painter.end();
     return Ink(expected).size();
 }
@@ -73,83 +68,52 @@ QSize ExpectedInk(const QString& family, int pixels) {
 class UsrReklamaXTest : public QObject {
     Q_OBJECT
 
-    BannerBrowser* Browser() const { return panel_->webBrowser(); }
-
-    void Point(int link) {
-        if (link != Nothing) QTest::mouseMove(Browser(), At(link));
-    }
-
-    QByteArray ReadPage() {
-        QFile page(folder_.filePath(QStringLiteral("0.html")));
-        return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
-    }
-
-    QTemporaryDir folder_;
-    std::unique_ptr<RecordingOpener> opener_;
+    std::unique_ptr<FakeDesktop> desktop_;
     std::unique_ptr<QWidget> main_;
     QWidget* host_ = nullptr;
-    QLineEdit* example_ = nullptr;
-    usrReklamaX* panel_ = nullptr;
+    tambrel::usrReklamaX* panel_ = nullptr;
+    BannerBrowser* browser_ = nullptr;
 
 private slots:
+    // A main window with the banner strip along its top.
     void init() {
-        tambrel::SetProgramFolder(folder_.path());
-        opener_ = std::make_unique<RecordingOpener>();
+        desktop_ = std::make_unique<FakeDesktop>();
         main_ = std::make_unique<QWidget>();
         main_->resize(746, 299);
         host_ = new QWidget(main_.get());
         host_->setGeometry(0, 0, 737, 73);
-        example_ = new QLineEdit(main_.get());
-        example_->setGeometry(4, 100, 300, 28);
         panel_ = tambrel::FillBannerPanel(host_);
+        browser_ = panel_->webBrowser();
         main_->show();
-        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
-        example_->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     }
     void cleanup() {
         main_.reset();
-        opener_.reset();
-        tambrel::SetProgramFolder(QString());
+        desktop_.reset();
     }
 
-    // The program's name, centred, in Times New Roman (or its metric twin)
-    // at 32 pixels, on a white page filling the panel.
-    void bannerShownInsideThePanel() {
-        BannerBrowser* browser = Browser();
-        QCOMPARE(browser->parentWidget(), panel_);
-        QCOMPARE(browser->objectName(), QStringLiteral("WebBrowser1"));
-        QCOMPARE(browser->geometry(), QRect(0, 0, 737, 73));
-        QCOMPARE(browser->LocationURL(), tambrel::BannerAddress);
-        QVERIFY(opener_->calls.isEmpty());
-        QVERIFY(panel_->lastLinkUrl().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), example_);
-
-        const QImage shown = browser->grab().toImage();
-        QCOMPARE(shown.pixel(0, 0), qRgb(255, 255, 255));
-        QCOMPARE(shown.pixel(736, 72), qRgb(255, 255, 255));
-        const QRect ink = Ink(shown);
-        QVERIFY2(qAbs(ink.center().x() + 0.5 - 737 / 2.0) <= 1,
-                 qPrintable(QString::number(ink.center().x())));
-        QCOMPARE(ink.size(), ExpectedInk(QStringLiteral("Times New Roman"), 32));
-    }
-
-    // Faces and sizes of <font>, on pages other than the banner.
-    void fontTags_data() {
-        QTest::addColumn<QString>("attributes");
-        QTest::addColumn<QString>("family");
+    // The name's ink as the face and the size give it: the banner's centred
+    // in Times New Roman (or its metric twin) at 32 pixels, and <font> on
+    // other pages.
+    void fonts_data() {
+        QTest::addColumn<QString>("attributes");  // none: the banner
         QTest::addColumn<int>("pixels");
-        QTest::newRow("largest") << QStringLiteral("size='7'") << QStringLiteral("Times New Roman") << 48;
-        QTest::newRow("one up") << QStringLiteral("size='+1'") << QStringLiteral("Times New Roman") << 18;
-        QTest::newRow("two down") << QStringLiteral("size='-2'") << QStringLiteral("Times New Roman") << 10;
-        QTest::newRow("face") << QStringLiteral("face='Arial' size='5'") << QStringLiteral("Arial") << 24;
+        QTest::addColumn<QString>("family");  // none: the browser's default face, Times New Roman
+        QTest::newRow("banner") << QString() << 32 << QString();
+        QTest::newRow("largest") << "size='7'" << 48 << QString();
+        QTest::newRow("one up") << "size='+1'" << 18 << QString();
+        QTest::newRow("two down") << "size='-2'" << 10 << QString();
+        QTest::newRow("face") << "face='Arial' size='5'" << 24 << "Arial";
     }
-    void fontTags() {
+    void fonts() {
         QFETCH(QString, attributes);
-        QFETCH(QString, family);
         QFETCH(int, pixels);
-        host_->resize(737, 100);
-        Browser()->Navigate(QStringLiteral("about:<font %1>Тамбрель</font>").arg(attributes));
-        QCOMPARE(Ink(Browser()->grab().toImage()).size(), ExpectedInk(family, pixels));
+        QFETCH(QString, family);
+        if (!attributes.isEmpty())
+            browser_->Navigate(QString("about:<font %1>Тамбрель</font>").arg(attributes));
+        const QRect ink = Ink(browser_->grab().toImage());
+        QCOMPARE(ink.size(), ExpectedInk(family.isEmpty() ? "Times New Roman" : family, pixels));
+        if (attributes.isEmpty()) QVERIFY(qAbs(ink.center().x() + 0.5 - 737 / 2.0) <= 1);
     }
 
     // Smaller than the page, the strip cuts it off: no scroll bar appears
@@ -164,8 +128,8 @@ private slots:
         QFETCH(QSize, strip);
         QFETCH(QRect, edge);
         host_->resize(strip);
-        QCOMPARE(Browser()->size(), strip);
-        const QImage shown = Browser()->grab().toImage();
+        QCOMPARE(browser_->size(), strip);
+        const QImage shown = browser_->grab().toImage();
         QVERIFY(!Ink(shown).isEmpty());
         for (int y = edge.top(); y <= edge.bottom(); ++y)
             for (int x = edge.left(); x <= edge.right(); ++x)
@@ -173,90 +137,54 @@ private slots:
         for (const QScrollBar* bar : main_->findChildren<QScrollBar*>()) QVERIFY(!bar->isVisible());
     }
 
-    // Only a status text whose first four characters are "http" is kept.
-    void statusTexts_data() {
-        QTest::addColumn<int>("link");
-        QTest::addColumn<bool>("stored");
-        QTest::newRow("web link") << int(Secure) << true;
-        QTest::newRow("upper case") << int(Upper) << false;
-        QTest::newRow("too short") << int(Short) << false;
-        QTest::newRow("other scheme") << int(Ftp) << false;
-        QTest::newRow("mail") << int(Mail) << false;
-        QTest::newRow("page") << int(About) << false;
-    }
-    void statusTexts() {
-        QFETCH(int, link);
-        QFETCH(bool, stored);
-        host_->resize(737, int(Nothing) * Row + 40);
-        Browser()->Navigate(LinkPage());
-        QStringList reported;
-        connect(Browser(), &BannerBrowser::StatusTextChange, [&](const QString& text) { reported << text; });
-        Point(Web);
-        Point(link);
-        QTest::mouseMove(Browser(), QPoint(500, int(Nothing) * Row + 20));  // below every link
-        QCOMPARE(reported, (QStringList{Href(Web), Href(link), QString()}));
-        QCOMPARE(panel_->lastLinkUrl(), stored ? Href(link) : Href(Web));
-    }
-
-    // A click: the last web link pointed at decides whether the panel lets
-    // the navigation go on, and is what opens in the user's browser.
+    // The cases of banner_clicks.txt, with real mouse events.
     void clicks_data() {
-        QTest::addColumn<int>("pointedBefore");
-        QTest::addColumn<int>("clicked");
-        QTest::addColumn<QString>("opened");
-        QTest::addColumn<QString>("shownAfter");
-        const QString same = LinkPage();
-        QTest::newRow("web link") << int(Nothing) << int(Web) << Href(Web) << same;
-        QTest::newRow("mail link after a web link") << int(Secure) << int(Mail) << Href(Secure) << same;
-        QTest::newRow("page link after a web link") << int(Web) << int(About) << Href(Web) << same;
-        QTest::newRow("page link, no web link yet") << int(Mail) << int(About) << QString() << Href(About);
-        QTest::newRow("mail link, no web link yet") << int(Nothing) << int(Mail) << QString() << same;
-        QTest::newRow("new window for a web link")
-            << int(Nothing) << int(WebWindow) << Href(WebWindow) << same;
-        QTest::newRow("new window after a web link") << int(Web) << int(AboutWindow) << Href(Web) << same;
-        QTest::newRow("new window, no web link yet") << int(Nothing) << int(AboutWindow) << QString() << same;
+        for (const char* column : {"pointed", "clicked", "opened", "shownAfter"})
+            QTest::addColumn<QString>(column);
+        QFile cases(QFINDTESTDATA("banner_clicks.txt"));
+        QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QString& line : QString::fromUtf8(cases.readAll()).split('\n')) {
+            const QStringList field = line.split(' ', Qt::SkipEmptyParts);
+            if (field.size() < 5 || line.startsWith('#')) continue;
+            QTest::newRow(qPrintable(field.mid(4).join(' '))) << field[0] << field[1] << field[2] << field[3];
+        }
     }
     void clicks() {
-        QFETCH(int, pointedBefore);
-        QFETCH(int, clicked);
+        QFETCH(QString, pointed);
+        QFETCH(QString, clicked);
         QFETCH(QString, opened);
         QFETCH(QString, shownAfter);
-        host_->resize(737, int(Nothing) * Row + 40);
-        BannerBrowser* browser = Browser();
-        browser->Navigate(LinkPage());
-        // Connected after the panel: sees the flag as the panel left it.
+        host_->resize(737, int(Links.size()) * Row + 40);
+        browser_->Navigate(LinkPage());
+        // Connected after the panel: they see the flag as the panel left it.
         QList<bool> navigations, windows;
-        connect(browser, &BannerBrowser::BeforeNavigate2,
+        connect(browser_, &BannerBrowser::BeforeNavigate2,
                 [&](const QString&, bool* cancel) { navigations << *cancel; });
-        connect(browser, &BannerBrowser::NewWindow2, [&](bool* cancel) { windows << *cancel; });
-
-        Point(pointedBefore);
-        Point(clicked);
-        QTest::mouseClick(browser, Qt::LeftButton, {}, At(clicked));
-        const bool newWindow = clicked == WebWindow || clicked == AboutWindow;
+        connect(browser_, &BannerBrowser::NewWindow2, [&](bool* cancel) { windows << *cancel; });
+        for (const QString& key : pointed.split(',')) QTest::mouseMove(browser_, At(key));
+        QTest::mouseMove(browser_, At(clicked));
+        QTest::mouseClick(browser_, Qt::LeftButton, {}, At(clicked));
+        const bool newWindow = clicked.endsWith("_blank");
+        const bool out = opened != "-";
         QCOMPARE(windows, newWindow ? QList<bool>{true} : QList<bool>{});
-        QCOMPARE(navigations, newWindow ? QList<bool>{} : QList<bool>{!opened.isEmpty()});
-        QCOMPARE(opener_->calls.size(), opened.isEmpty() ? 0 : 1);
-        if (!opened.isEmpty()) {
-            QCOMPARE(opener_->calls[0].target, folder_.filePath(QStringLiteral("0.html")));
-            QVERIFY(ReadPage().contains("url=" + opened.toUtf8() + "'"));
-        }
-        QCOMPARE(browser->LocationURL(), shownAfter);
+        QCOMPARE(navigations, newWindow ? QList<bool>{} : QList<bool>{out});
+        QCOMPARE(desktop_->targets(), out ? QStringList{desktop_->path("0.html")} : QStringList{});
+        if (out) QVERIFY(desktop_->read("0.html").contains("url=" + Href(opened).toUtf8() + "'"));
+        QCOMPARE(browser_->LocationURL(), shownAfter == "-" ? LinkPage() : Href(shownAfter));
         QCOMPARE(QApplication::topLevelWidgets().size(), 1);
     }
 
     void resizeWaitsWhileMinimised() {
-        BannerBrowser* browser = Browser();
         main_->showMinimized();
         QVERIFY(main_->isMinimized());
         host_->resize(600, 50);
         QCOMPARE(panel_->size(), QSize(600, 50));
-        QCOMPARE(browser->size(), QSize(737, 73));
+        QCOMPARE(browser_->size(), QSize(737, 73));
         main_->showNormal();
         QVERIFY(!main_->isMinimized());
-        QCOMPARE(browser->size(), QSize(737, 73));
+        QCOMPARE(browser_->size(), QSize(737, 73));
         host_->resize(700, 60);
-        QCOMPARE(browser->geometry(), QRect(0, 0, 700, 60));
+        QCOMPARE(browser_->geometry(), QRect(0, 0, 700, 60));
     }
 };
 
