@@ -76,103 +76,60 @@ void Same(const char* what, qsizetype actual, qsizetype expected) {
     Same(what, QString::number(actual), QString::number(expected));
 }
 
-// Folder entries: name="bytes" a file, name/ a folder, name=pipe a named
-// pipe, name->target a symbolic link; separated by commas.
-struct Entry {
-    QString name;
-    QChar kind;
-    QByteArray bytes;
-};
-
-QList<Entry> ParseFolder(const QString& spec) {
+// Folder entries, separated by a comma and a blank: name="bytes" a file,
+// name/ a folder, name=pipe a named pipe, name->target a symbolic link.
+void MakeFolder(const QString& entries) {
     static const QRegularExpression entry(
-        QStringLiteral("\\s*([^\\s=/,]+?)(?:=\"([^\"]*)\"|(/)|(=pipe)|->([^\\s,]+))\\s*(?:,|$)"));
-    QList<Entry> entries;
-    for (auto it = entry.globalMatch(spec); it.hasNext();) {
+        QStringLiteral("([^\\s=/,]+?)(=\"([^\"]*)\"|/|=pipe|->([^\\s,]+))(, |$)"));
+    for (auto it = entry.globalMatch(entries); it.hasNext();) {
         const auto m = it.next();
-        const QChar kind = m.capturedLength(3)   ? u'/'
-                           : m.capturedLength(4) ? u'|'
-                           : m.capturedLength(5) ? u'>'
-                                                 : u'=';
-        entries.push_back(
-            {m.captured(1), kind, kind == u'>' ? m.captured(5).toUtf8() : Text(m.captured(2)).toUtf8()});
-    }
-    return entries;
-}
-
-void MakeFolder(const QString& spec) {
-    for (const Entry& e : ParseFolder(spec)) {
-        const QByteArray name = QFile::encodeName(e.name);
-        if (e.kind == u'=') WriteFile(e.name, e.bytes);
-        if (e.kind == u'/') QDir().mkpath(e.name);
-        if (e.kind == u'|') ::mkfifo(name.constData(), 0600);
-        if (e.kind == u'>') QFile::link(QString::fromUtf8(e.bytes), e.name);
+        const QString name = m.captured(1);
+        if (m.captured(2) == u'/') QDir().mkpath(name);
+        if (m.captured(2) == QLatin1String("=pipe")) ::mkfifo(QFile::encodeName(name).constData(), 0600);
+        if (m.captured(2).startsWith(QLatin1String("=\""))) WriteFile(name, Text(m.captured(3)).toUtf8());
+        if (m.capturedLength(4) > 0) QFile::link(m.captured(4), name);
     }
 }
 
-void CheckFolder(const QString& spec) {
-    QStringList expected;
-    for (const Entry& e : ParseFolder(spec)) {
-        expected << e.name;
-        const QFileInfo info(e.name);
-        const QChar kind = info.isSymLink() ? u'>' : info.isDir() ? u'/' : info.isFile() ? u'=' : u'|';
-        QVERIFY2(kind == e.kind, qPrintable(e.name));
-        if (kind == u'=')
-            Same(qPrintable(e.name), QString::fromUtf8(ReadFile(e.name)), QString::fromUtf8(e.bytes));
-    }
+// What the working folder holds, written as MakeFolder reads it.
+QString Folder() {
+    QStringList entries;
     const auto all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
-    Same("folder", QDir().entryList(all, QDir::Name).join(u','), expected.join(u','));
+    for (const QFileInfo& i : QDir().entryInfoList(all, QDir::Name)) {
+        entries << i.fileName() +
+                       (i.isSymLink() ? QStringLiteral("->") + QFileInfo(i.symLinkTarget()).fileName()
+                        : i.isDir()   ? QStringLiteral("/")
+                        : i.isFile()
+                            ? QStringLiteral("=\"%1\"").arg(QString::fromUtf8(ReadFile(i.fileName())))
+                            : QStringLiteral("=pipe"));
+    }
+    return entries.join(QStringLiteral(", "));
 }
 
-struct KeyName {
-    const char* name;
-    Qt::Key key;
-    const char16_t* text;  // as X sends it
-};
-
-constexpr KeyName Keys[] = {
-    {"Return", Qt::Key_Return, u"\r"},
-    {"KP_Enter", Qt::Key_Enter, u"\r"},
-    {"BackSpace", Qt::Key_Backspace, u"\b"},
-    {"Delete", Qt::Key_Delete, u"\x7f"},
-    {"KP_Delete", Qt::Key_Delete, u""},
-    {"Escape", Qt::Key_Escape, u"\x1b"},
-    {"Tab", Qt::Key_Tab, u"\t"},
-    {"Left", Qt::Key_Left, u""},
-    {"Right", Qt::Key_Right, u""},
-    {"Up", Qt::Key_Up, u""},
-    {"Down", Qt::Key_Down, u""},
-    {"Home", Qt::Key_Home, u""},
-    {"End", Qt::Key_End, u""},
-    {"Insert", Qt::Key_Insert, u""},
-    {"F1", Qt::Key_F1, u""},
-    {"space", Qt::Key_Space, u" "},
-};
-
-// "ctrl+shift+z", "KP_Enter", "a": pressed and released as X delivers them.
-void PressKey(QWidget* target, const QString& combination) {
-    QStringList parts = combination.split(u'+');
-    const QString name = parts.takeLast();
-    Qt::KeyboardModifiers mods;
-    if (parts.contains(QStringLiteral("ctrl"))) mods |= Qt::ControlModifier;
-    if (parts.contains(QStringLiteral("shift"))) mods |= Qt::ShiftModifier;
-    if (parts.contains(QStringLiteral("alt"))) mods |= Qt::AltModifier;
-    if (name.startsWith(QStringLiteral("KP_"))) mods |= Qt::KeypadModifier;
-    Qt::Key key = Qt::Key_unknown;
+// A key by its name as QKeySequence reads it ("Ctrl+Z", "Num+Enter",
+// "BackSpace"), pressed and released with the text X sends with it.
+void PressKey(QWidget* target, const QString& name) {
+    const QKeyCombination k = QKeySequence::fromString(name)[0];
+    const Qt::KeyboardModifiers mods = k.keyboardModifiers();
     QString text;
-    for (const KeyName& k : Keys) {
-        if (name == QLatin1String(k.name)) {
-            key = k.key;
-            text = QString::fromUtf16(k.text);
-        }
+    switch (k.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: text = QStringLiteral("\r"); break;
+        case Qt::Key_Backspace: text = QStringLiteral("\b"); break;
+        case Qt::Key_Escape: text = QStringLiteral("\x1b"); break;
+        case Qt::Key_Tab: text = QStringLiteral("\t"); break;
+        case Qt::Key_Space: text = QStringLiteral(" "); break;
+        case Qt::Key_Delete: text = mods & Qt::KeypadModifier ? QString() : QStringLiteral("\x7f"); break;
+        default: break;
     }
-    if (key == Qt::Key_unknown && name.size() == 1) {
-        key = Qt::Key(name[0].toUpper().unicode());
-        text = mods & Qt::ShiftModifier ? name.toUpper() : name;
-        if (mods & Qt::ControlModifier) text = QChar(name[0].toUpper().unicode() - u'A' + 1);
+    if (k.key() >= Qt::Key_A && k.key() <= Qt::Key_Z) {
+        const QChar letter(k.key());
+        text = mods & Qt::ControlModifier ? QChar(letter.unicode() - u'A' + 1)
+               : mods & Qt::ShiftModifier ? letter
+                                          : letter.toLower();
     }
-    QVERIFY2(key != Qt::Key_unknown, qPrintable(name));
-    QTest::sendKeyEvent(QTest::Click, target, key, text, mods);
+    QVERIFY2(k.key() != Qt::Key_unknown && k.key() != 0, qPrintable(name));
+    QTest::sendKeyEvent(QTest::Click, target, k.key(), text, mods);
 }
 
 }  // namespace
@@ -332,7 +289,7 @@ private slots:
         }
         QStringList wanted = SplitOn(checks, u';');
         for (const QString& c : wanted) {
-            if (c.startsWith(QLatin1String("files="))) CheckFolder(c.mid(6));
+            if (c.startsWith(QLatin1String("files="))) Same("folder", Folder(), Text(c.mid(6)));
         }
         const bool open = window() != nullptr && window()->isVisible();
         if (wanted.contains(QStringLiteral("window=closed"))) QVERIFY(!open);
