@@ -1,78 +1,64 @@
-// The real closing question: only its Yes and No buttons answer it.
-#include <QAbstractButton>
+// The real closing question: its look, and only its Yes and No answer it.
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
-#include "window_fixture.h"
+#include "qt_fixture.h"
+#include "save_ini_m.h"
 
 using namespace tambrel;
+using namespace tambrel::testing;
 
 class CloseQuestionTest : public QObject {
     Q_OBJECT
 
-    // Runs `inspect` on the open box, then presses `answer`. If no box shows
-    // up within a few seconds the test fails instead of hanging.
-    bool ask(QMessageBox::StandardButton answer, const std::function<void(QMessageBox*)>& inspect) {
-        auto* poll = new QTimer(this);
-        int tries = 0;
-        connect(poll, &QTimer::timeout, this, [&, poll] {
+    // Asks as closing asks; `answer` gets the box once it is up. A box left
+    // open is answered No after a few seconds rather than hang the test.
+    std::int16_t ask(const std::function<void(QMessageBox*)>& answer) {
+        int ticks = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr && ++tries < 100) return;
-            poll->stop();
-            poll->deleteLater();
-            if (box == nullptr) return;
-            inspect(box);
-            box->button(answer)->click();
+            if (box != nullptr && ticks++ == 0) answer(box);
+            if (box != nullptr && ticks > 250) box->button(QMessageBox::No)->click();
         });
-        poll->start(20);
-        return Boxes().askYesNo(QStringLiteral("Запрос"), QStringLiteral("Закрыть программу?"));
+        poll.start(20);
+        const std::int16_t result = ConfirmCloseAndSave();
+        if (ticks == 0) qWarning("no question was shown");
+        return result;
     }
 
 private slots:
-    void boxAsTheQuestionNeeds() {
-        const bool yes = ask(QMessageBox::No, [](QMessageBox* box) {
+    void lookAndNo() {
+        EmptyFolder folder;
+        const std::int16_t kept = ask([](QMessageBox* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("Запрос"));
             QCOMPARE(box->text(), QStringLiteral("Закрыть программу?"));
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-            QVERIFY(static_cast<QAbstractButton*>(box->defaultButton()) == box->button(QMessageBox::Yes));
             QVERIFY(!(box->windowFlags() & Qt::WindowCloseButtonHint));
             QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("Да"));
             QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Нет"));
+            box->button(QMessageBox::No)->click();
         });
-        QVERIFY(!yes);
+        QCOMPARE(kept, std::int16_t{1});
+        QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
-    void escapeAndCloseDoNotAnswer() {
+    // Escape and the window's close leave it open; Enter is Yes, the default.
+    void onlyTheButtonsAnswer() {
+        EmptyFolder folder;
         bool stillOpen = false;
-        const bool yes = ask(QMessageBox::Yes, [&](QMessageBox* box) {
+        const std::int16_t kept = ask([&](QMessageBox* box) {
             QTest::keyClick(box, Qt::Key_Escape);
             box->close();
             stillOpen = box->isVisible();
-        });
-        QVERIFY(stillOpen);
-        QVERIFY(yes);
-    }
-
-    void enterAnswersYes() {
-        bool answered = false;
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [&, poll] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            poll->stop();
-            poll->deleteLater();
-            answered = true;
             QTest::keyClick(box, Qt::Key_Return);
         });
-        poll->start(20);
-        QTimer::singleShot(5000, this, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->button(QMessageBox::No)->click();
-        });
-        QVERIFY(Boxes().askYesNo(QStringLiteral("Запрос"), QStringLiteral("Закрыть программу?")));
-        QVERIFY(answered);
+        QCOMPARE(kept, std::int16_t{0});
+        QVERIFY(stillOpen);
+        QCOMPARE(ReadFile(QStringLiteral("Тамбрель.ini")), QByteArray(" 0 \r\n"));
     }
 };
 

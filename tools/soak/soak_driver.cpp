@@ -80,7 +80,7 @@ Operation Driver::pick() {
 
 Operation Driver::keypad(int key) {
     return {QStringLiteral("keypad click on key %1 «%2»").arg(key).arg(form_.Knopka[key]->text()),
-            [this, key] { ClickKey(form_, key); }};
+            [this, key] { ClickThroughWindow(form_.Knopka[key]); }};
 }
 
 Operation Driver::atFocus(const QString& what, std::function<void(QWidget*)> act) {

@@ -12,7 +12,6 @@
 #include <iostream>
 #include <random>
 
-#include "result_lists.h"
 #include "save_ini_m.h"
 #include "soak_driver.h"
 #include "soak_support.h"
@@ -166,14 +165,11 @@ int main(int argc, char** argv) {
         std::cerr << "usage: soak_main_window [operations [seed]] [--hang-limit SECONDS] [--trace]\n";
         return 2;
     }
-    FakeBoxes boxes;
     QApplication::clipboard()->clear();
-    std::unique_ptr<FrmForma> form = OpenForm(boxes);
-    ConnectResultLists(form.get());
+    // In an empty folder of its own, as start-up leaves the window with the
+    // switch off; closing asks the boxes the driver answers.
+    Program program;
+    auto* form = static_cast<FrmForma*>(program.openWindow());
     form->setUnloadHandler(&ConfirmCloseAndSave);
-    // As start-up leaves it with the switch off.
-    form->EditPrimerOtvet->setChecked(false);
-    const int result = Run(*form, boxes, options);
-    CloseForm(form);
-    return result;
+    return Run(*form, program.boxes, options);
 }

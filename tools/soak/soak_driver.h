@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QString>
 #include <array>
 #include <functional>
 #include <random>
 #include <utility>
 
-#include "window_fixture.h"
+#include "knopka_label.h"
+#include "primer_box.h"
+#include "qt_fixture.h"
 
 namespace tambrel::soak {
 

@@ -1,0 +1,165 @@
+#pragma once
+
+// What the Qt tests of the window program share: the program's modal boxes
+// answered instead of a user, the main window opened as start-up opens it
+// or the whole program started in an empty folder of its own, and the
+// user's keys, clicks and menus sent through the real widgets, found by
+// their object names.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "frm_forma.h"
+#include "main_m.h"
+#include "message_boxes.h"
+#include "result_lists.h"
+#include "shared_state.h"
+
+namespace tambrel::testing {
+
+// Answers the program's modal boxes and counts them.
+struct FakeBoxes : MessageBoxes {
+    bool answer = true;
+    int questions = 0;
+    int criticals = 0;
+    QString criticalTitle;
+
+    bool askYesNo(const QString&, const QString&) override {
+        ++questions;
+        return answer;
+    }
+    void showCritical(const QString& title, const QString&) override {
+        ++criticals;
+        criticalTitle = title;
+    }
+};
+
+// A child by its object name; a missing one ends the test program.
+template <typename T = QWidget>
+T* Find(const QObject* parent, const QString& name) {
+    T* found = parent->findChild<T*>(name);
+    if (found == nullptr) qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+inline void WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write a file");
+}
+
+inline QByteArray ReadFile(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The test's own empty working folder, where the program reads and writes
+// its settings file; the folder before comes back at the end.
+class EmptyFolder {
+public:
+    EmptyFolder() {
+        if (!dir_.isValid() || !QDir::setCurrent(dir_.path())) qFatal("no empty folder");
+    }
+    ~EmptyFolder() { QDir::setCurrent(before_); }
+
+private:
+    QString before_ = QDir::currentPath();
+    QTemporaryDir dir_;
+};
+
+// The window program, with its boxes answered by `boxes`, in an empty
+// folder; all of it goes away with the object.
+class Program {
+public:
+    FakeBoxes boxes;
+
+    Program() {
+        ExampleState = Solved;
+        ReplaceWithAnswer = 0;
+        SetMessageBoxes(&boxes);
+    }
+    ~Program() {
+        own_.reset();
+        delete MainForm();
+        SetMessageBoxes(nullptr);
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Started as a user starts it: the settings file read, the banner
+    // strip filled.
+    QWidget* start() {
+        Main();
+        return shown(MainForm());
+    }
+    // The main window as start-up leaves it with the switch off, and its
+    // result lists, without the settings file and the banner.
+    QWidget* openWindow() {
+        own_ = std::make_unique<FrmForma>();
+        SetEngineWindow(own_.get());
+        ConnectResultLists(own_.get());
+        Find<QAction>(own_.get(), QStringLiteral("EditPrimerOtvet"))->setChecked(false);
+        own_->show();
+        return shown(own_.get());
+    }
+    // Nullptr once it has closed.
+    QWidget* window() const { return own_ != nullptr ? own_.get() : static_cast<QWidget*>(MainForm()); }
+
+private:
+    static QWidget* shown(QWidget* window) {
+        QApplication::setActiveWindow(window);
+        if (!QTest::qWaitForWindowActive(window)) qWarning("main window not active");
+        return window;
+    }
+
+    EmptyFolder folder_;
+    std::unique_ptr<FrmForma> own_;
+};
+
+// Types one character as the keyboard delivers it; Qt Test's own helpers
+// refuse Cyrillic letters.
+inline void TypeChar(QWidget* widget, QChar c) {
+    const Qt::Key key = c == u'\r'   ? Qt::Key_Return
+                        : c == u'\b' ? Qt::Key_Backspace
+                        : c == u'\t' ? Qt::Key_Tab
+                                     : Qt::Key(c.toUpper().unicode());
+    QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
+}
+
+// A click as the window system delivers it, through the window: the label
+// under the pointer at button-down keeps the mouse.
+inline void ClickThroughWindow(QWidget* target, bool twice = false) {
+    QWindow* window = target->window()->windowHandle();
+    const QPoint at = target->mapTo(target->window(), target->rect().center());
+    if (twice) {
+        QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    } else {
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    }
+}
+
+// A click on an item of the menu bar: a menu's title opens the menu.
+inline void ClickMenuBar(QWidget* window, QAction* item) {
+    auto* bar = Find<QMenuBar>(window, {});
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(item).center());
+    if (item->menu() != nullptr && !QTest::qWaitFor([item] { return item->menu()->isVisible(); }))
+        qWarning("menu did not open");
+}
+
+// Opens the item's menu and clicks the item; a disabled item leaves the
+// menu open, and it is closed then.
+inline void ClickMenuItem(QWidget* window, QAction* item) {
+    auto* menu = qobject_cast<QMenu*>(item->parent());
+    if (menu == nullptr) return ClickMenuBar(window, item);
+    ClickMenuBar(window, menu->menuAction());
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+    menu->hide();
+}
+
+}  // namespace tambrel::testing
