@@ -35,7 +35,7 @@ void Main() {
     frmForma->show();
     QCoreApplication::processEvents();
 
-    if (ReplaceWithAnswer == 0) frmForma->EditPrimerOtvet->setChecked(false);
+    if (ReplaceWithAnswer == 0) frmForma->clearReplaceMark();
 }
 
 }  // namespace tambrel

@@ -4,7 +4,6 @@
 #include <QListWidget>
 
 #include "frm_forma.h"
-#include "primer_box.h"
 
 namespace tambrel {
 
@@ -21,13 +20,13 @@ void ShowSelectedAsTooltip(QListWidget* list) { list->setToolTip(SelectedText(li
 // The remainder of an item is everything from the second character after
 // its first ")", the step number's; the blank after it is dropped.
 void DirPr_TakeBack(FrmForma* form) {
-    const QString t = SelectedText(form->DirPr);
+    const QString t = SelectedText(form->resultList(ResultList::DirPr));
     const qsizetype p = t.indexOf(u')') + 1;
     const qsizetype kept = t.size() - p - 1;
     // No item selected (an empty text): there is no remainder to take, and
     // the example stays.
     if (kept < 0) return;
-    form->Primer->setWholeText(t.right(kept));
+    form->setPrimerText(t.right(kept).toStdU16String());
 }
 
 // Enter released in DirPr, with any of Shift, Ctrl and Alt held.
@@ -52,12 +51,13 @@ private:
 }  // namespace
 
 void ConnectResultLists(FrmForma* form) {
-    for (QListWidget* list : {form->DirC, form->DirPr}) {
+    for (QListWidget* list : {form->resultList(ResultList::DirC), form->resultList(ResultList::DirPr)}) {
         QObject::connect(list, &QListWidget::itemSelectionChanged, list,
                          [list] { ShowSelectedAsTooltip(list); });
     }
-    QObject::connect(form->DirPr, &QListWidget::itemDoubleClicked, form, [form] { DirPr_TakeBack(form); });
-    form->DirPr->installEventFilter(new DirPrKeyUp(form));
+    QObject::connect(form->resultList(ResultList::DirPr), &QListWidget::itemDoubleClicked, form,
+                     [form] { DirPr_TakeBack(form); });
+    form->resultList(ResultList::DirPr)->installEventFilter(new DirPrKeyUp(form));
 }
 
 }  // namespace tambrel

@@ -32,12 +32,13 @@ void PasteFromClipboard(benchmark::State& state) {
         ExampleState = Solved;
         FrmForma form;
         form.show();
-        form.EditPaste->setEnabled(true);
+        form.findChild<QAction*>(QStringLiteral("EditPaste"))->setEnabled(true);
         state.ResumeTiming();
-        form.EditPaste->trigger();
+        form.findChild<QAction*>(QStringLiteral("EditPaste"))->trigger();
         state.PauseTiming();
         // A filtered text past the box's room is refused, not cut short.
-        state.counters["pasted"] = static_cast<double>(form.Primer->text().size());
+        state.counters["pasted"] =
+            static_cast<double>(form.findChild<PrimerBox*>(QStringLiteral("Primer"))->text().size());
         state.ResumeTiming();
     }
     state.SetLabel(std::to_string(length) + " clipboard characters");
@@ -49,15 +50,17 @@ void UndoRedoLongExample(benchmark::State& state) {
     ExampleState = Solved;
     FrmForma form;
     form.show();
-    form.Primer->setWholeText(QString(10000, u'1'));
-    for (int i = 0; i < 100; ++i) QTest::keyClick(form.Primer, Qt::Key_2);
-    form.EditUndo->setEnabled(true);
-    form.EditRedo->setEnabled(true);
+    form.findChild<PrimerBox*>(QStringLiteral("Primer"))->setWholeText(QString(10000, u'1'));
+    for (int i = 0; i < 100; ++i)
+        QTest::keyClick(form.findChild<PrimerBox*>(QStringLiteral("Primer")), Qt::Key_2);
+    form.findChild<QAction*>(QStringLiteral("EditUndo"))->setEnabled(true);
+    form.findChild<QAction*>(QStringLiteral("EditRedo"))->setEnabled(true);
     for (auto _ : state) {
-        for (int i = 0; i < 100; ++i) form.EditUndo->trigger();
-        for (int i = 0; i < 100; ++i) form.EditRedo->trigger();
+        for (int i = 0; i < 100; ++i) form.findChild<QAction*>(QStringLiteral("EditUndo"))->trigger();
+        for (int i = 0; i < 100; ++i) form.findChild<QAction*>(QStringLiteral("EditRedo"))->trigger();
     }
-    if (form.Primer->text().size() != 10100) state.SkipWithError("history lost");
+    if (form.findChild<PrimerBox*>(QStringLiteral("Primer"))->text().size() != 10100)
+        state.SkipWithError("history lost");
     state.SetItemsProcessed(state.iterations() * 200);
 }
 BENCHMARK(UndoRedoLongExample)->Unit(benchmark::kMillisecond);
@@ -71,12 +74,13 @@ void SolveInWindow(benchmark::State& state) {
     SetEngineWindow(&form);
     form.show();
     for (auto _ : state) {
-        form.Primer->setWholeText(example);
-        QTest::keyClick(form.Primer, Qt::Key_Return);
+        form.findChild<PrimerBox*>(QStringLiteral("Primer"))->setWholeText(example);
+        QTest::keyClick(form.findChild<PrimerBox*>(QStringLiteral("Primer")), Qt::Key_Return);
         QCoreApplication::processEvents();  // the lists lay their items out
     }
     SetEngineWindow(nullptr);
-    if (form.txtOtvet->text() != QString::number((length + 1) / 2)) state.SkipWithError("not solved");
+    if (form.findChild<QLineEdit*>(QStringLiteral("txtOtvet"))->text() != QString::number((length + 1) / 2))
+        state.SkipWithError("not solved");
     state.SetLabel(std::to_string(example.size()) + " characters");
 }
 BENCHMARK(SolveInWindow)->Arg(101)->Arg(1001)->Arg(10000)->Unit(benchmark::kMillisecond);

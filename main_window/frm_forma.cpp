@@ -25,16 +25,7 @@ FrmForma::~FrmForma() {
     if (GetEngineWindow() == this) SetEngineWindow(nullptr);
 }
 
-void FrmForma::replaceBannerPanel(QWidget* panel) {
-    QWidget* old = usrReklamaX1;
-    panel->setParent(old->parentWidget());
-    panel->setGeometry(old->geometry());
-    QWidget::setTabOrder(DirPr, panel);
-    QWidget::setTabOrder(panel, txtOtvet);
-    usrReklamaX1 = panel;
-    panel->show();
-    delete old;
-}
+void FrmForma::clearReplaceMark() { EditPrimerOtvet->setChecked(false); }
 
 void FrmForma::closeEvent(QCloseEvent* e) {
     if (unloadHandler_ && unloadHandler_() != 0) {
@@ -60,18 +51,16 @@ void FrmForma::setOtvetText(const std::u16string& text) {
     txtOtvet->setCursorPosition(0);
 }
 
-QListWidget* FrmForma::listFor(ResultList list) const { return list == ResultList::DirC ? DirC : DirPr; }
-
-void FrmForma::clearList(ResultList list) { listFor(list)->clear(); }
+void FrmForma::clearList(ResultList list) { resultList(list)->clear(); }
 
 void FrmForma::setListTooltip(ResultList list, const std::u16string& text) {
-    listFor(list)->setToolTip(QString::fromStdU16String(text));
+    resultList(list)->setToolTip(QString::fromStdU16String(text));
 }
 
 void FrmForma::appendListItem(ResultList list, const std::u16string& item) {
     auto* entry = new QListWidgetItem(QString::fromStdU16String(item));
     entry->setSizeHint(listItemSize_->of(entry->text()));
-    listFor(list)->addItem(entry);
+    resultList(list)->addItem(entry);
 }
 
 int FrmForma::actionCount() const { return DirC->count(); }

@@ -53,13 +53,16 @@ public:
     // Asked on every attempt to close the window; non-zero keeps it open.
     void setUnloadHandler(std::function<std::int16_t()> handler) { unloadHandler_ = std::move(handler); }
 
-    // The banner strip along the top; the banner panel takes its place.
+    // What start-up and the result lists work with; every control also
+    // bears its name as its object name.
+    // The banner strip along the top, where the banner panel goes.
     QWidget* bannerPanel() const { return usrReklamaX1; }
-    // Puts the panel where the strip is, in the strip's place in the tab
-    // order, and deletes the strip.
-    void replaceBannerPanel(QWidget* panel);
     QAction* helpCallHelpAction() const { return HelpCallHelp; }
     QAction* helpAboutAction() const { return HelpAbout; }
+    QListWidget* resultList(ResultList list) const { return list == ResultList::DirC ? DirC : DirPr; }
+    // The switch's item carries its check mark until start-up finds it off.
+    void clearReplaceMark();
+    // For the soak run's report.
     const EditHistory& editHistory() const { return editHistory_; }
 
     // EngineWindow
@@ -74,36 +77,6 @@ public:
     int actionCount() const override;
     std::u16string caption() const override;
     void showCriticalError(const std::u16string& title, const std::u16string& text) override;
-
-    // Controls and menu items under the names the whole program uses.
-    QWidget* usrReklamaX1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* DirT = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    PrimerBox* Primer = nullptr;
-    QLineEdit* txtOtvet = nullptr;
-    QListWidget* DirC = nullptr;
-    QListWidget* DirPr = nullptr;
-    std::array<KnopkaLabel*, KeyCount> Knopka{};
-
-    QAction* Exit = nullptr;
-    QMenu* Edit = nullptr;
-    QAction* EditUndo = nullptr;
-    QAction* EditRedo = nullptr;
-    QAction* EditCopy = nullptr;
-    QAction* EditPaste = nullptr;
-    QAction* EditDelete = nullptr;
-    QAction* EditAll = nullptr;
-    QAction* EditSkopki = nullptr;
-    QAction* sep = nullptr;
-    QAction* EditPrimerOtvet = nullptr;
-    QMenu* Help = nullptr;
-    QAction* HelpCallHelp = nullptr;
-    QAction* HelpAbout = nullptr;
-
-    // The index of the key last pressed down.
-    std::int32_t LastPressedKey = 0;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -142,7 +115,29 @@ private:
     void EditSkopki_Click();
     void EditPrimerOtvet_Click();
 
-    QListWidget* listFor(ResultList list) const;
+    // Controls and menu items the window's handlers work with; the captions,
+    // the separator and the menus' titles are named children only.
+    QWidget* usrReklamaX1 = nullptr;
+    PrimerBox* Primer = nullptr;
+    QLineEdit* txtOtvet = nullptr;
+    QListWidget* DirC = nullptr;
+    QListWidget* DirPr = nullptr;
+    std::array<KnopkaLabel*, KeyCount> Knopka{};
+
+    QMenu* Edit = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditRedo = nullptr;
+    QAction* EditCopy = nullptr;
+    QAction* EditPaste = nullptr;
+    QAction* EditDelete = nullptr;
+    QAction* EditAll = nullptr;
+    QAction* EditSkopki = nullptr;
+    QAction* EditPrimerOtvet = nullptr;
+    QAction* HelpCallHelp = nullptr;
+    QAction* HelpAbout = nullptr;
+
+    // The index of the key last pressed down.
+    std::int32_t LastPressedKey = 0;
 
     EditHistory editHistory_;
     // Both lists have one font.

@@ -66,11 +66,11 @@ void FrmForma::createControls() {
     banner.setColor(QPalette::Window, FaceGrey);
     usrReklamaX1->setPalette(banner);
 
-    Label1 = Caption(client, "Label1", QStringLiteral("Введите пример:"), TwipRect(60, 1200, 1905, 240));
-    DirT = Caption(client, "DirT", QStringLiteral("Список действий:"), TwipRect(5280, 1200, 1980, 240));
-    Label2 = Caption(client, "Label2", QStringLiteral("Остаток примера:"), TwipRect(8160, 1200, 2010, 240));
+    Caption(client, "Label1", QStringLiteral("Введите пример:"), TwipRect(60, 1200, 1905, 240));
+    Caption(client, "DirT", QStringLiteral("Список действий:"), TwipRect(5280, 1200, 1980, 240));
+    Caption(client, "Label2", QStringLiteral("Остаток примера:"), TwipRect(8160, 1200, 2010, 240));
     Primer = Placed(new PrimerBox(client), "Primer", TwipRect(60, 1440, 5175, 420));
-    Label3 = Caption(client, "Label3", QStringLiteral("Ответ:"), TwipRect(60, 1920, 735, 240));
+    Caption(client, "Label3", QStringLiteral("Ответ:"), TwipRect(60, 1920, 735, 240));
     txtOtvet = Placed(new QLineEdit(client), "txtOtvet", TwipRect(60, 2160, 5175, 420));
     DirC = Placed(new ListBox(client), "DirC", TwipRect(5280, 1440, 2835, 2760));
     DirPr = Placed(new ListBox(client), "DirPr", TwipRect(8160, 1440, 2835, 2760));
@@ -100,7 +100,7 @@ void FrmForma::createControls() {
 
 void FrmForma::createMenu() {
     QMenuBar* bar = menuBar();
-    Exit = bar->addAction(QStringLiteral("Выход"));
+    QAction* Exit = bar->addAction(QStringLiteral("Выход"));
     Exit->setObjectName(QStringLiteral("Exit"));
     connect(Exit, &QAction::triggered, this, &QWidget::close);
 
@@ -117,13 +117,13 @@ void FrmForma::createMenu() {
     EditAll = Item(Edit, "EditAll", QStringLiteral("Выделить всё"), QKeySequence(Qt::CTRL | Qt::Key_A), true);
     EditSkopki = Item(Edit, "EditSkopki", QStringLiteral("Взять пример в скобки"),
                       QKeySequence(Qt::CTRL | Qt::Key_S), true);
-    sep = Edit->addSeparator();
+    QAction* sep = Edit->addSeparator();
     sep->setObjectName(QStringLiteral("sep"));
     EditPrimerOtvet = Item(Edit, "EditPrimerOtvet", QStringLiteral("Заменять пример ответом"), {}, true);
     EditPrimerOtvet->setCheckable(true);
     EditPrimerOtvet->setChecked(true);  // start-up clears it when the switch is off
 
-    Help = bar->addMenu(QStringLiteral("Справка"));
+    QMenu* Help = bar->addMenu(QStringLiteral("Справка"));
     Help->setObjectName(QStringLiteral("Help"));
     HelpCallHelp =
         Item(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1), true);

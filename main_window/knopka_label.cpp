@@ -20,8 +20,6 @@ void KnopkaLabel::setBackground(const QColor& colour) {
     setPalette(p);
 }
 
-QColor KnopkaLabel::background() const { return palette().color(QPalette::Window); }
-
 void KnopkaLabel::mousePressEvent(QMouseEvent* e) {
     e->accept();
     emit pressed(index_);

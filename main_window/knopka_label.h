@@ -13,9 +13,7 @@ class KnopkaLabel : public QLabel {
 public:
     KnopkaLabel(int index, const QString& caption, QWidget* parent);
 
-    int index() const { return index_; }
     void setBackground(const QColor& colour);
-    QColor background() const;
 
 signals:
     void pressed(int index);

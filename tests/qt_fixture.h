@@ -20,6 +20,7 @@
 #include "main_m.h"
 #include "message_boxes.h"
 #include "result_lists.h"
+#include "seams.h"
 #include "shared_state.h"
 
 namespace tambrel::testing {
@@ -79,15 +80,10 @@ class Program {
 public:
     FakeBoxes boxes;
 
-    Program() {
-        ExampleState = Solved;
-        ReplaceWithAnswer = 0;
-        SetMessageBoxes(&boxes);
-    }
+    Program() { seams_.boxes(&boxes); }
     ~Program() {
         own_.reset();
         delete MainForm();
-        SetMessageBoxes(nullptr);
     }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -118,6 +114,7 @@ private:
         return window;
     }
 
+    UseSeams seams_;
     EmptyFolder folder_;
     std::unique_ptr<FrmForma> own_;
 };

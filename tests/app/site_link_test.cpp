@@ -2,7 +2,6 @@
 // pipe's place rather than wait for a reader that never comes.
 #include <sys/stat.h>
 
-#include "op_url.h"
 #include "qt_fixture.h"
 #include "recording_opener.h"
 #include "save_file_url.h"
@@ -18,10 +17,8 @@ private slots:
         EmptyFolder folder;
         const QString page = QDir::current().filePath(QStringLiteral("0.html"));
         QCOMPARE(::mkfifo(QFile::encodeName(page).constData(), 0600), 0);
-        SetProgramFolder(QDir::currentPath());
-        test::RecordingOpener opener;
+        test::FakeDesktop opener(QDir::currentPath());
         SaveFileUrl(QStringLiteral("http://tambrel.example/site/"));
-        SetProgramFolder(QString());
         QCOMPARE(opener.calls.size(), 1);
         QCOMPARE(opener.calls[0].target, page);
         QCOMPARE(ReadFile(page), RedirectPage(QStringLiteral("http://tambrel.example/site/")));

@@ -21,7 +21,8 @@ void WithAbout(const std::function<void(frmOprog&)>& drive) {
     QAction about;
     tambrel::ConnectHelpMenu(nullptr, &about);
     bool driven = false;
-    tambrel::SetAboutShownHook([&](frmOprog& window) {
+    tambrel::UseSeams seams;
+    seams.aboutShown([&](frmOprog& window) {
         driven = true;
         drive(window);
         if (window.isVisible()) {
@@ -30,7 +31,6 @@ void WithAbout(const std::function<void(frmOprog&)>& drive) {
         }
     });
     about.trigger();
-    tambrel::SetAboutShownHook({});
     QVERIFY(driven);
 }
 

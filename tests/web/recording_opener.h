@@ -1,7 +1,5 @@
 #pragma once
 
-#include "op_url.h"
-
 #include <QFile>
 #include <QList>
 #include <QStringList>
@@ -9,11 +7,14 @@
 
 #include <functional>
 
+#include "seams.h"
+
 namespace tambrel::test {
 
 // Stands in for the desktop: records what it was asked to open and answers
-// as told, so that no browser starts during a test.
-struct RecordingOpener {
+// as told, so that no browser starts during a test. The program's folder is
+// a fresh temporary one unless a folder is given.
+struct FakeDesktop {
     struct Call {
         QString target;
         QString workingDir;
@@ -21,37 +22,30 @@ struct RecordingOpener {
     QList<Call> calls;
     bool answer = true;            // what the desktop answers
     std::function<void()> during;  // runs inside each call
+    QTemporaryDir folder;
 
-    RecordingOpener() {
-        SetDesktopOpener([this](const QString& target, const QString& workingDir) {
-            calls.append({target, workingDir});
-            if (during) during();
-            return answer;
-        });
+    explicit FakeDesktop(const QString& programFolder = {}) {
+        seams_.programFolder(programFolder.isEmpty() ? folder.path() : programFolder)
+            .opener([this](const QString& target, const QString& workingDir) {
+                calls.append({target, workingDir});
+                if (during) during();
+                return answer;
+            });
     }
-    ~RecordingOpener() { SetDesktopOpener({}); }
-    RecordingOpener(const RecordingOpener&) = delete;
-    RecordingOpener& operator=(const RecordingOpener&) = delete;
 
     QStringList targets() const {
         QStringList targets;
         for (const Call& call : calls) targets << call.target;
         return targets;
     }
-};
-
-// The recording opener with a fresh temporary folder as the program's folder.
-struct FakeDesktop : RecordingOpener {
-    QTemporaryDir folder;
-
-    FakeDesktop() { SetProgramFolder(folder.path()); }
-    ~FakeDesktop() { SetProgramFolder({}); }
-
     QString path(const QString& name) const { return folder.filePath(name); }
     QByteArray read(const QString& name) const {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
+
+private:
+    UseSeams seams_;
 };
 
 }  // namespace tambrel::test

@@ -27,6 +27,11 @@ using namespace tambrel;
 QString folder;
 int failures = 0;
 
+template <typename T = QWidget>
+T* Named(const QObject* parent, const QString& name) {
+    return parent->findChild<T*>(name);
+}
+
 // What the screen shows of the window, as a user would see it.
 void Save(QWidget* window, const QString& name) {
     const QRect area = window->frameGeometry();
@@ -42,7 +47,7 @@ void Save(QWidget* window, const QString& name) {
 void ClickKeys(FrmForma& form, const QString& example) {
     const QString keys = QString::fromUtf16(KeypadChars);
     for (const QChar c : example) {
-        QWidget* key = form.Knopka[static_cast<std::size_t>(c == u'=' ? SolveKey : keys.indexOf(c))];
+        QWidget* key = Named(&form, QStringLiteral("Knopka%1").arg(c == u'=' ? SolveKey : keys.indexOf(c)));
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier,
                           key->mapTo(&form, key->rect().center()));
     }
@@ -61,21 +66,21 @@ int main(int argc, char** argv) {
     QTest::qWait(300);
 
     ClickKeys(*form, QStringLiteral("2+3*(4-1)^2="));
-    form->DirPr->setCurrentRow(1);
+    Named<QListWidget>(form, QStringLiteral("DirPr"))->setCurrentRow(1);
     QTest::qWait(300);
     Save(form, QStringLiteral("main_window.png"));
 
     // The Edit menu as it drops down with part of the example selected.
-    form->Primer->setFocus();
-    form->Primer->setSelection(2, 3);
+    Named<PrimerBox>(form, QStringLiteral("Primer"))->setFocus();
+    Named<PrimerBox>(form, QStringLiteral("Primer"))->setSelection(2, 3);
     QMenuBar* bar = form->menuBar();
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
-                      bar->actionGeometry(form->Edit->menuAction()).center());
+                      bar->actionGeometry(Named<QMenu>(form, QStringLiteral("Edit"))->menuAction()).center());
     QTest::qWait(500);
     Save(form, QStringLiteral("edit_menu.png"));
-    form->Edit->hide();
+    Named<QMenu>(form, QStringLiteral("Edit"))->hide();
 
-    form->Primer->setWholeText(QStringLiteral("7/(3-3)"));
+    Named<PrimerBox>(form, QStringLiteral("Primer"))->setWholeText(QStringLiteral("7/(3-3)"));
     ClickKeys(*form, QStringLiteral("="));
     QTest::qWait(300);
     Save(form, QStringLiteral("message.png"));

@@ -79,13 +79,15 @@ Operation Driver::pick() {
 }
 
 Operation Driver::keypad(int key) {
-    return {QStringLiteral("keypad click on key %1 «%2»").arg(key).arg(form_.Knopka[key]->text()),
-            [this, key] { ClickThroughWindow(form_.Knopka[key]); }};
+    return {QStringLiteral("keypad click on key %1 «%2»")
+                .arg(key)
+                .arg(Find<QLabel>(&form_, QStringLiteral("Knopka%1").arg(key))->text()),
+            [this, key] { ClickThroughWindow(Find<QLabel>(&form_, QStringLiteral("Knopka%1").arg(key))); }};
 }
 
 Operation Driver::atFocus(const QString& what, std::function<void(QWidget*)> act) {
     QWidget* target = QApplication::focusWidget();
-    PrimerBox* primer = form_.Primer;
+    PrimerBox* primer = Find<PrimerBox>(&form_, QStringLiteral("Primer"));
     if (target != primer && chance(70)) {
         const QPoint at = somewhereIn(primer);
         return {QStringLiteral("click Primer at (%1,%2), then %3").arg(at.x()).arg(at.y()).arg(what),
@@ -186,8 +188,14 @@ Operation Driver::shortcut() {
 // Through the action, as a menu opened earlier may have left it; a stale
 // menu can leave it enabled when there is nothing to do.
 std::array<QAction*, 8> Driver::editItems() const {
-    return {form_.EditUndo,   form_.EditRedo, form_.EditCopy,   form_.EditPaste,
-            form_.EditDelete, form_.EditAll,  form_.EditSkopki, form_.EditPrimerOtvet};
+    return {Find<QAction>(&form_, QStringLiteral("EditUndo")),
+            Find<QAction>(&form_, QStringLiteral("EditRedo")),
+            Find<QAction>(&form_, QStringLiteral("EditCopy")),
+            Find<QAction>(&form_, QStringLiteral("EditPaste")),
+            Find<QAction>(&form_, QStringLiteral("EditDelete")),
+            Find<QAction>(&form_, QStringLiteral("EditAll")),
+            Find<QAction>(&form_, QStringLiteral("EditSkopki")),
+            Find<QAction>(&form_, QStringLiteral("EditPrimerOtvet"))};
 }
 
 Operation Driver::trigger() {
@@ -203,7 +211,8 @@ Operation Driver::trigger() {
 }
 
 Operation Driver::replaceSwitch() {
-    return {QStringLiteral("trigger EditPrimerOtvet"), [this] { form_.EditPrimerOtvet->trigger(); }};
+    return {QStringLiteral("trigger EditPrimerOtvet"),
+            [this] { Find<QAction>(&form_, QStringLiteral("EditPrimerOtvet"))->trigger(); }};
 }
 
 std::pair<QString, std::function<void()>> Driver::clipboard() {
@@ -244,7 +253,7 @@ Operation Driver::paste() {
             QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         });
     }
-    QAction* item = form_.EditPaste;
+    QAction* item = Find<QAction>(&form_, QStringLiteral("EditPaste"));
     return {held + QStringLiteral(", trigger EditPaste (left enabled)"), [fill, item] {
                 fill();
                 item->setEnabled(true);
@@ -253,7 +262,7 @@ Operation Driver::paste() {
 }
 
 Operation Driver::takeBack() {
-    QListWidget* list = form_.DirPr;
+    QListWidget* list = Find<QListWidget>(&form_, QStringLiteral("DirPr"));
     if (list->count() == 0) return keypad(SolveKey);  // nothing to take back yet: solve instead
     const int row = below(list->count());
     const bool byEnter = chance(40);
@@ -275,12 +284,13 @@ Operation Driver::focus() {
     if (chance(10)) {
         return atFocus(QStringLiteral("key Tab"), [](QWidget* w) { QTest::keyClick(w, Qt::Key_Tab); });
     }
-    const std::array<std::pair<const char*, QWidget*>, 6> places{{{"Primer", form_.Primer},
-                                                                  {"Primer", form_.Primer},
-                                                                  {"Primer", form_.Primer},
-                                                                  {"txtOtvet", form_.txtOtvet},
-                                                                  {"DirC", form_.DirC->viewport()},
-                                                                  {"DirPr", form_.DirPr->viewport()}}};
+    const std::array<std::pair<const char*, QWidget*>, 6> places{
+        {{"Primer", Find<PrimerBox>(&form_, QStringLiteral("Primer"))},
+         {"Primer", Find<PrimerBox>(&form_, QStringLiteral("Primer"))},
+         {"Primer", Find<PrimerBox>(&form_, QStringLiteral("Primer"))},
+         {"txtOtvet", Find<QLineEdit>(&form_, QStringLiteral("txtOtvet"))},
+         {"DirC", Find<QListWidget>(&form_, QStringLiteral("DirC"))->viewport()},
+         {"DirPr", Find<QListWidget>(&form_, QStringLiteral("DirPr"))->viewport()}}};
     const auto [name, place] = places[below(places.size())];
     const QPoint at = somewhereIn(place);
     return {QStringLiteral("click %1 at (%2,%3)").arg(QLatin1String(name)).arg(at.x()).arg(at.y()),
@@ -296,7 +306,7 @@ Operation Driver::menuClick() {
                 (item ? QStringLiteral("click ") + NameOf(item) : QStringLiteral("Escape")),
             [this, item] {
                 QMenuBar* bar = form_.menuBar();
-                QMenu* menu = form_.Edit;
+                QMenu* menu = Find<QMenu>(&form_, QStringLiteral("Edit"));
                 QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                                   bar->actionGeometry(menu->menuAction()).center());
                 if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000)) {
@@ -328,17 +338,18 @@ Operation Driver::exitAnsweredNo() {
                 const int asked = boxes_.questions;
                 if (byMouse) {
                     QMenuBar* bar = form_.menuBar();
-                    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
-                                      bar->actionGeometry(form_.Exit).center());
+                    QTest::mouseClick(
+                        bar, Qt::LeftButton, Qt::NoModifier,
+                        bar->actionGeometry(Find<QAction>(&form_, QStringLiteral("Exit"))).center());
                 } else {
-                    form_.Exit->trigger();
+                    Find<QAction>(&form_, QStringLiteral("Exit"))->trigger();
                 }
                 if (boxes_.questions != asked + 1) fault_ = QStringLiteral("Выход asked no closing question");
             }};
 }
 
 QString Driver::trim() {
-    PrimerBox* primer = form_.Primer;
+    PrimerBox* primer = Find<PrimerBox>(&form_, QStringLiteral("Primer"));
     const qsizetype before = primer->text().size();
     if (before <= MaxKept) return {};
     primer->setFocus();
@@ -362,7 +373,7 @@ QString Driver::trim() {
 
 QString Driver::broken() const {
     if (!fault_.isEmpty()) return fault_;
-    const PrimerBox* primer = form_.Primer;
+    const PrimerBox* primer = Find<PrimerBox>(&form_, QStringLiteral("Primer"));
     if (primer->toolTip() != primer->text())
         return QStringLiteral("Primer's tooltip %1 is not its text").arg(Shown(primer->toolTip()));
     const EditHistory& h = form_.editHistory();
@@ -372,7 +383,7 @@ QString Driver::broken() const {
         return QStringLiteral("the history's current state %1 is not the example").arg(Shown(current));
     if (ExampleState != Solved && ExampleState != Changed)
         return QStringLiteral("ExampleState stayed %1").arg(ExampleState);
-    if (form_.EditPrimerOtvet->isChecked() != (ReplaceWithAnswer != 0))
+    if (Find<QAction>(&form_, QStringLiteral("EditPrimerOtvet"))->isChecked() != (ReplaceWithAnswer != 0))
         return QStringLiteral("«Заменять пример ответом» shows the switch wrong");
     if (!form_.isVisible() || QApplication::activeWindow() != &form_)
         return QStringLiteral("the main window is no longer open and active");
@@ -380,7 +391,7 @@ QString Driver::broken() const {
 }
 
 QString Driver::state() const {
-    const PrimerBox* primer = form_.Primer;
+    const PrimerBox* primer = Find<PrimerBox>(&form_, QStringLiteral("Primer"));
     const EditHistory& h = form_.editHistory();
     return QStringLiteral(
                "Primer %1, caret %2, selection %3+%4; HistoryPos %5, HistoryTop %6; ExampleState %7; "
@@ -394,9 +405,9 @@ QString Driver::state() const {
         .arg(ExampleState)
         .arg(ReplaceWithAnswer)
         .arg(NameOf(QApplication::focusWidget()))
-        .arg(form_.DirC->count())
-        .arg(form_.DirPr->count())
-        .arg(Shown(form_.txtOtvet->text()));
+        .arg(Find<QListWidget>(&form_, QStringLiteral("DirC"))->count())
+        .arg(Find<QListWidget>(&form_, QStringLiteral("DirPr"))->count())
+        .arg(Shown(Find<QLineEdit>(&form_, QStringLiteral("txtOtvet"))->text()));
 }
 
 }  // namespace tambrel::soak

@@ -97,7 +97,8 @@ int Run(FrmForma& form, FakeBoxes& boxes, const Options& o) {
         const int criticals = boxes.criticals;
         op.run();
         // A few examples end in the engine's internal-error box; the first are listed.
-        if (boxes.criticals != criticals && unsolved.size() < 10) unsolved.push_back(form.Primer->text());
+        if (boxes.criticals != criticals && unsolved.size() < 10)
+            unsolved.push_back(testing::Find<PrimerBox>(&form, QStringLiteral("Primer"))->text());
         op.what += driver.trim();
         // A posted call that arrives shows the event loop still turns.
         QMetaObject::invokeMethod(
