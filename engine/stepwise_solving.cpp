@@ -19,10 +19,15 @@ namespace tambrel {
 using Text = std::u16string;
 using View = std::u16string_view;
 
+namespace {
+
+// Step 8: " 1)" for an ordinary step, " 1) " for a square-root step.
 Text StepLabel(int step, bool root) {
     return ListNumberText(static_cast<float>(step)) + (root ? u") " : u")");
 }
 
+// Step 1: supplies the multiplication signs left out before "(" and "K" and
+// after ")": 2(3) is 2*(3), (2)3 is (2)*3, 2K(4) is 2*K(4).
 Text WithImplicitMultiplication(View e) {
     Text out;
     out.reserve(e.size() + e.size() / 2);
@@ -45,8 +50,6 @@ Text WithImplicitMultiplication(View e) {
     }
     return out;
 }
-
-namespace {
 
 // Where the next action is looked for (step 2): a bracket holding an action,
 // the base of a power with everything after its "(", a root's lone number, or
