@@ -83,7 +83,7 @@ frmOprog::frmOprog(QWidget* parent)
     const QFont font = FormFont(12);
     setFont(font);
 
-    Image1 = AddLabel(this, "Image1", QString(), TwipRect(240, 120, 1065, 1890));
+    QLabel* Image1 = AddLabel(this, "Image1", QString(), TwipRect(240, 120, 1065, 1890));
     Image1->setPixmap(QPixmap(QStringLiteral(":/about/emblem.png")));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -107,10 +107,10 @@ frmOprog::frmOprog(QWidget* parent)
     AddLabel(this, "Label2_0", QStringLiteral("22 сентября 2017 год"), TwipRect(2340, 1920, 2760, 300));
 
     // Dark over light: an etched groove across the window.
-    Line1 = AddLine(this, "Line1", 2280, palette.color(QPalette::WindowText));
-    Line2 = AddLine(this, "Line2", 2295, palette.color(QPalette::Base));
+    AddLine(this, "Line1", 2280, palette.color(QPalette::WindowText));
+    AddLine(this, "Line2", 2295, palette.color(QPalette::Base));
 
-    Picture1 = AddLabel(this, "Picture1", QString(), TwipRect(120, 2400, 1200, 675));
+    QLabel* Picture1 = AddLabel(this, "Picture1", QString(), TwipRect(120, 2400, 1200, 675));
     Picture1->setPixmap(QPixmap(QStringLiteral(":/about/flag.png")));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAutoFillBackground(true);

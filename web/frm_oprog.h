@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QString>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -29,11 +28,7 @@ protected:
 private:
     void Label1Click();
 
-    QLabel* Image1 = nullptr;
     ClickableLabel* Label1 = nullptr;
-    QFrame* Line1 = nullptr;
-    QFrame* Line2 = nullptr;
-    QLabel* Picture1 = nullptr;
     QPushButton* OK = nullptr;
 };
 
