@@ -53,10 +53,15 @@ bool IsMessage(const std::u16string& text) {
     using namespace tambrel::messages;
     for (const std::u16string_view message :
          {MissingOpenBracket, MissingCloseBracket, EmptyBrackets, MissingNumber, TwoActions, RootNeedsBracket,
-          TooLong, OperandTooSmall, OperandTooLarge, DivisionByZero, ResultTooSmall, ResultTooLarge,
-          BadNumber, NoPower})
+          TooLong, DivisionByZero, BadNumber, NoPower})
         if (text == message) return true;
-    return text.starts_with(RootPrefix) && text.ends_with(RootSuffix);
+    for (const Beyond side : {Beyond::Below, Beyond::Above})
+        if (text == OperandOutOfRange(side) || text == ResultOutOfRange(side)) return true;
+    // The root's message around whatever number it names.
+    static const std::u16string root = RootOfNegative(u"\x01");
+    static const std::size_t number = root.find(u'\x01');
+    return text.size() > root.size() - 1 && text.starts_with(std::u16string_view(root).substr(0, number)) &&
+           text.ends_with(std::u16string_view(root).substr(number + 1));
 }
 
 // The sign rewriting as the rules state it: "+-", then "-+", then "++",
