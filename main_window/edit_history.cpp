@@ -11,7 +11,7 @@ void EditHistory::record(const QString& text, std::int32_t caret) {
     } else {
         // Full: the oldest state goes, every other moves one slot down.
         for (std::int32_t s = 0; s < HistoryTop; ++s) {
-            const auto from = static_cast<std::size_t>(s + 1);
+            const auto from = static_cast<std::size_t>(s) + 1;
             HistoryText[from - 1] = std::move(HistoryText[from]);
             HistoryCaret[from - 1] = HistoryCaret[from];
         }

@@ -86,7 +86,14 @@ QColor Colour(const litehtml::web_color& c) { return QColor(c.red, c.green, c.bl
 
 QRect Rect(const litehtml::position& p) { return QRect(p.x, p.y, p.width, p.height); }
 
-QPainter* Painter(litehtml::uint_ptr hdc) { return reinterpret_cast<QPainter*>(hdc); }
+// The renderer carries the painter and the fonts it was given as integers
+// and hands them back so; this is the one way back to them.
+template <typename T>
+T* Handle(litehtml::uint_ptr handle) {
+    return reinterpret_cast<T*>(handle);  // NOLINT(performance-no-int-to-ptr)
+}
+
+QPainter* Painter(litehtml::uint_ptr hdc) { return Handle<QPainter>(hdc); }
 
 }  // namespace
 
@@ -137,12 +144,12 @@ void BannerContainer::delete_font(litehtml::uint_ptr hFont) {
 }
 
 int BannerContainer::text_width(const char* text, litehtml::uint_ptr hFont) {
-    return reinterpret_cast<Font*>(hFont)->metrics.horizontalAdvance(QString::fromUtf8(text));
+    return Handle<Font>(hFont)->metrics.horizontalAdvance(QString::fromUtf8(text));
 }
 
 void BannerContainer::draw_text(litehtml::uint_ptr hdc, const char* text, litehtml::uint_ptr hFont,
                                 litehtml::web_color color, const litehtml::position& pos) {
-    const Font* font = reinterpret_cast<Font*>(hFont);
+    const Font* font = Handle<Font>(hFont);
     QPainter* painter = Painter(hdc);
     painter->setFont(font->font);
     painter->setPen(Colour(color));
