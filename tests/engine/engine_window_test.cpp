@@ -1,6 +1,6 @@
 // What the engine does to the window that the console front end cannot
 // show: it solves each example in a fresh window, prints neither focus nor
-// tooltips nor the box's title, and knows the switch only as 0 or 1.
+// tooltips, and knows the switch only as 0 or 1.
 
 #include <gtest/gtest.h>
 
@@ -47,13 +47,6 @@ TEST(EngineWindow, PreviousListsAfterAFault) {
         // Only the checks give Primer the focus, to show the caret.
         EXPECT_EQ(window.primerFocused, example != u"5/0" && example != u"1+1");
     }
-}
-
-TEST(EngineWindow, BoxTitledWithTheWindowsCaption) {
-    PlainWindow window;
-    Solve(window, u"((2))+1");
-    EXPECT_TRUE(window.boxShown);
-    EXPECT_EQ(window.boxTitle, u"Тамбрель");
 }
 
 // The switch replaces the example only when it is 1, through one change of
