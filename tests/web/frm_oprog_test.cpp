@@ -1,6 +1,6 @@
 #include "frm_oprog.h"
 #include "help.h"
-#include "recording_opener.h"
+#include "qt_fixture.h"
 #include "web_parts.h"
 
 #include <QAction>
@@ -100,7 +100,7 @@ private slots:
     }
 
     void sloganOpensTheSiteUnderTheHourglass() {
-        tambrel::test::FakeDesktop desktop;
+        tambrel::testing::FakeDesktop desktop;
         Qt::CursorShape windowDuring = Qt::ArrowCursor;
         Qt::CursorShape sloganDuring = Qt::ArrowCursor;
         WithAbout([&](frmOprog& window) {

@@ -1,5 +1,5 @@
 #include "help.h"
-#include "recording_opener.h"
+#include "qt_fixture.h"
 #include "save_file_url.h"
 #include "web_parts.h"
 
@@ -9,7 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
-using tambrel::test::FakeDesktop;
+#include <sys/stat.h>
+
+using namespace tambrel::testing;
 
 namespace {
 
@@ -104,9 +106,7 @@ private slots:
         QFETCH(QString, address);
         QFETCH(QByteArray, written);
         FakeDesktop desktop;
-        QFile old(desktop.path("0.html"));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(400, 'x')) == 400);
-        old.close();
+        WriteFile(desktop.path("0.html"), QByteArray(400, 'x'));
         bool pending = true;
         QTimer::singleShot(0, this, [&pending] { pending = false; });
         QByteArray page;
@@ -129,6 +129,16 @@ private slots:
         tambrel::SaveFileUrl("http://two.example/");
         QCOMPARE(desktop.read("0.html"), Page("http://two.example/"));
         QCOMPARE(desktop.targets(), (QStringList{desktop.path("1.html"), desktop.path("0.html")}));
+    }
+
+    // A named pipe in the page's place: the page takes its place rather
+    // than wait for a reader that never comes.
+    void pipeReplaced() {
+        FakeDesktop desktop;
+        QCOMPARE(::mkfifo(QFile::encodeName(desktop.path("0.html")).constData(), 0600), 0);
+        tambrel::SaveFileUrl("http://tambrel.example/site/");
+        QCOMPARE(desktop.targets(), QStringList{desktop.path("0.html")});
+        QCOMPARE(desktop.read("0.html"), Page("http://tambrel.example/site/"));
     }
 
     // Every number the program tries is taken: the address itself is opened.

@@ -1,6 +1,6 @@
 #include "usr_reklama_x.h"
 #include "banner_browser.h"
-#include "recording_opener.h"
+#include "qt_fixture.h"
 #include "web_parts.h"
 
 #include <QApplication>
@@ -11,7 +11,7 @@
 #include <memory>
 
 using tambrel::BannerBrowser;
-using tambrel::test::FakeDesktop;
+using tambrel::testing::FakeDesktop;
 
 namespace {
 
