@@ -1,9 +1,7 @@
 // What scenario lines cannot say about the main window.
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -31,7 +29,6 @@ private slots:
         QApplication::setPalette(palette);
     }
     void init() {
-        QApplication::clipboard()->clear();
         program = std::make_unique<Program>();
         window = program->openWindow();
     }
@@ -82,26 +79,6 @@ private slots:
                 }
             }
         }
-    }
-
-    // A clipboard holding no text offers no Paste and its key pastes
-    // nothing; a Paste left on by an earlier menu empties the selection.
-    void clipboardWithoutText() {
-        auto* primer = find<QLineEdit>("Primer");
-        primer->setText(QStringLiteral("123"));
-        primer->setSelection(1, 1);
-        auto* html = new QMimeData;
-        html->setHtml(QStringLiteral("<b>9</b>"));
-        QApplication::clipboard()->setMimeData(html);
-        auto* paste = find<QAction>("EditPaste");
-        ClickMenuBar(window, find<QMenu>("Edit")->menuAction());
-        QVERIFY(!paste->isEnabled());
-        find<QMenu>("Edit")->hide();
-        QTest::keyClick(primer, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(primer->text(), QStringLiteral("123"));
-        paste->setEnabled(true);
-        paste->trigger();
-        QCOMPARE(primer->text(), QStringLiteral("13"));
     }
 
     void helpKeyReachesItsItem() {
