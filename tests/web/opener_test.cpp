@@ -27,14 +27,9 @@ QByteArray Page(const QByteArray& address) {
 class OpenerTest : public QObject {
     Q_OBJECT
 
-    const QString startDir_ = QDir::currentPath();
-    QTemporaryDir elsewhere_;
+    EmptyFolder elsewhere_;  // the current folder, never the program's folder
 
 private slots:
-    // The current folder is never the program's folder.
-    void init() { QVERIFY(QDir::setCurrent(elsewhere_.path())); }
-    void cleanup() { QDir::setCurrent(startDir_); }
-
     void openURL_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("inFolder");  // found in the program's folder, else handed over as it is
@@ -113,7 +108,6 @@ private slots:
         desktop.during = [&] { page = pending ? "<events still pending>" : desktop.read("0.html"); };
         tambrel::SaveFileUrl(address);
         QCOMPARE(page, Page(written));
-        QCOMPARE(page.size(), 55 + written.size() + 121 + 2);
         QCOMPARE(desktop.targets(), QStringList{desktop.path("0.html")});
     }
 
