@@ -45,9 +45,8 @@ private slots:
         QFETCH(bool, inFolder);
         FakeDesktop desktop;
         tambrel::OpenURL(name);
-        QCOMPARE(desktop.calls.size(), 1);
-        QCOMPARE(desktop.calls[0].target, inFolder ? desktop.path(name) : name);
-        QCOMPARE(desktop.calls[0].workingDir, desktop.folder.path());
+        QCOMPARE(desktop.targets, QStringList{inFolder ? desktop.path(name) : name});
+        QCOMPARE(desktop.workingDirs, QStringList{desktop.folder.path()});
     }
 
     // "Вызов справки", with the program's folder where the program is.
@@ -57,7 +56,7 @@ private slots:
         QAction callHelp;
         tambrel::ConnectHelpMenu(&callHelp, nullptr);
         callHelp.trigger();
-        QCOMPARE(desktop.targets(), QStringList{QCoreApplication::applicationDirPath() + "/Справка.html"});
+        QCOMPARE(desktop.targets, QStringList{QCoreApplication::applicationDirPath() + "/Справка.html"});
     }
 
     // No help page and a desktop that refuses it; no desktop opener at all:
@@ -67,7 +66,7 @@ private slots:
             FakeDesktop desktop;
             desktop.answer = false;
             tambrel::HelpCallHelp();
-            QCOMPARE(desktop.calls.size(), 1);
+            QCOMPARE(desktop.targets.size(), 1);
         }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "/nonexistent");
@@ -108,7 +107,7 @@ private slots:
         desktop.during = [&] { page = pending ? "<events still pending>" : desktop.read("0.html"); };
         tambrel::SaveFileUrl(address);
         QCOMPARE(page, Page(written));
-        QCOMPARE(desktop.targets(), QStringList{desktop.path("0.html")});
+        QCOMPARE(desktop.targets, QStringList{desktop.path("0.html")});
     }
 
     // A folder named 0.html stands in for a read-only or locked page, which
@@ -122,7 +121,7 @@ private slots:
         QVERIFY(folder.rmdir("0.html"));
         tambrel::SaveFileUrl("http://two.example/");
         QCOMPARE(desktop.read("0.html"), Page("http://two.example/"));
-        QCOMPARE(desktop.targets(), (QStringList{desktop.path("1.html"), desktop.path("0.html")}));
+        QCOMPARE(desktop.targets, (QStringList{desktop.path("1.html"), desktop.path("0.html")}));
     }
 
     // A named pipe in the page's place: the page takes its place rather
@@ -131,7 +130,7 @@ private slots:
         FakeDesktop desktop;
         QCOMPARE(::mkfifo(QFile::encodeName(desktop.path("0.html")).constData(), 0600), 0);
         tambrel::SaveFileUrl("http://tambrel.example/site/");
-        QCOMPARE(desktop.targets(), QStringList{desktop.path("0.html")});
+        QCOMPARE(desktop.targets, QStringList{desktop.path("0.html")});
         QCOMPARE(desktop.read("0.html"), Page("http://tambrel.example/site/"));
     }
 
@@ -141,7 +140,7 @@ private slots:
         for (int n = 0; n < tambrel::RedirectPageTries; ++n)
             QVERIFY(QDir(desktop.folder.path()).mkdir(QString("%1.html").arg(n)));
         tambrel::SaveFileUrl("http://a.example/it's");
-        QCOMPARE(desktop.targets(), QStringList{"http://a.example/it's"});
+        QCOMPARE(desktop.targets, QStringList{"http://a.example/it's"});
     }
 };
 

@@ -168,7 +168,7 @@ private slots:
         const bool out = opened != "-";
         QCOMPARE(windows, newWindow ? QList<bool>{true} : QList<bool>{});
         QCOMPARE(navigations, newWindow ? QList<bool>{} : QList<bool>{out});
-        QCOMPARE(desktop_->targets(), out ? QStringList{desktop_->path("0.html")} : QStringList{});
+        QCOMPARE(desktop_->targets, out ? QStringList{desktop_->path("0.html")} : QStringList{});
         if (out) QVERIFY(desktop_->read("0.html").contains("url=" + Href(opened).toUtf8() + "'"));
         QCOMPARE(browser_->LocationURL(), shownAfter == "-" ? LinkPage() : Href(shownAfter));
         QCOMPARE(QApplication::topLevelWidgets().size(), 1);
