@@ -293,9 +293,8 @@ private slots:
             if (QTest::currentTestFailed()) return;
         }
         QStringList wanted = SplitOn(checks, u';');
-        for (const QString& c : wanted) {
+        for (const QString& c : wanted)
             if (c.startsWith(QLatin1String("files="))) Same("folder", Folder(), Text(c.mid(6)));
-        }
         const bool open = window() != nullptr && window()->isVisible();
         if (wanted.contains(QStringLiteral("window=closed"))) QVERIFY(!open);
         if (wanted.contains(QStringLiteral("window=open"))) QVERIFY(open);
