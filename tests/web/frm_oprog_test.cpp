@@ -3,12 +3,8 @@
 #include "qt_fixture.h"
 #include "web_parts.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QWindow>
 
 using tambrel::frmOprog;

@@ -3,10 +3,6 @@
 #include "save_file_url.h"
 #include "web_parts.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QTest>
 #include <QTimer>
 
 #include <sys/stat.h>

@@ -3,12 +3,8 @@
 #include "qt_fixture.h"
 #include "web_parts.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTest>
-
-#include <memory>
 
 using tambrel::BannerBrowser;
 using tambrel::testing::FakeDesktop;
