@@ -4,7 +4,7 @@
 // answered instead of a user, the main window opened as start-up opens it
 // or the whole program started in an empty folder of its own, and the
 // user's keys, clicks and menus sent through the real widgets, found by
-// their object names.
+// their object names; the desktop that opens pages, recorded.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "frm_forma.h"
@@ -59,6 +60,32 @@ inline QByteArray ReadFile(const QString& name) {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
+
+// Stands in for the desktop: records what it was asked to open and answers
+// as told, so that no browser starts during a test. The program's folder is
+// a fresh temporary one.
+struct FakeDesktop {
+    QStringList targets;           // what it was asked to open, in order
+    QStringList workingDirs;       // the folder each was opened in
+    bool answer = true;            // what the desktop answers
+    std::function<void()> during;  // runs inside each call
+    QTemporaryDir folder;
+
+    FakeDesktop() {
+        seams_.programFolder(folder.path()).opener([this](const QString& target, const QString& workingDir) {
+            targets << target;
+            workingDirs << workingDir;
+            if (during) during();
+            return answer;
+        });
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    QByteArray read(const QString& name) const { return ReadFile(path(name)); }
+
+private:
+    UseSeams seams_;
+};
 
 // The test's own empty working folder, where the program reads and writes
 // its settings file; the folder before comes back at the end.

@@ -30,7 +30,7 @@ class CloseQuestionTest : public QObject {
     }
 
 private slots:
-    void lookAndNo() {
+    void lookAndAnswers() {
         EmptyFolder folder;
         const std::int16_t kept = ask([](QMessageBox* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("Запрос"));
@@ -44,19 +44,15 @@ private slots:
         });
         QCOMPARE(kept, std::int16_t{1});
         QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
-    }
-
-    // Escape and the window's close leave it open; Enter is Yes, the default.
-    void onlyTheButtonsAnswer() {
-        EmptyFolder folder;
+        // Escape and the window's close leave it open; Enter is Yes, the default.
         bool stillOpen = false;
-        const std::int16_t kept = ask([&](QMessageBox* box) {
+        const std::int16_t closed = ask([&](QMessageBox* box) {
             QTest::keyClick(box, Qt::Key_Escape);
             box->close();
             stillOpen = box->isVisible();
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QCOMPARE(kept, std::int16_t{0});
+        QCOMPARE(closed, std::int16_t{0});
         QVERIFY(stillOpen);
         QCOMPARE(ReadFile(QStringLiteral("Тамбрель.ini")), QByteArray(" 0 \r\n"));
     }

@@ -1,6 +1,6 @@
 // What the engine does to the window that the console front end cannot
-// show: it solves each example in a fresh window, prints neither focus nor
-// tooltips nor the box's title, and knows the switch only as 0 or 1.
+// show: it solves each example in a fresh window and prints neither focus nor
+// tooltips.
 
 #include <gtest/gtest.h>
 
@@ -12,18 +12,14 @@
 namespace tambrel {
 namespace {
 
-// Solves the example in the window as the "=" key does; true when answered.
-bool Solve(PlainWindow& window, const std::u16string& example, int replace = 0) {
+// Solves the example in the window as the "=" key does.
+void Solve(PlainWindow& window, const std::u16string& example) {
     window.primer = example;
     SetEngineWindow(&window);
     ExampleState = Changed;
-    ReplaceWithAnswer = replace;
     SolveExample();
     SetEngineWindow(nullptr);
-    ReplaceWithAnswer = 0;
-    const bool solved = ExampleState == Solved;
     ExampleState = Solved;
-    return solved;
 }
 
 // Bracket faults and a too long example leave the previous solving's lists
@@ -47,28 +43,6 @@ TEST(EngineWindow, PreviousListsAfterAFault) {
         // Only the checks give Primer the focus, to show the caret.
         EXPECT_EQ(window.primerFocused, example != u"5/0" && example != u"1+1");
     }
-}
-
-TEST(EngineWindow, BoxTitledWithTheWindowsCaption) {
-    PlainWindow window;
-    Solve(window, u"((2))+1");
-    EXPECT_TRUE(window.boxShown);
-    EXPECT_EQ(window.boxTitle, u"Тамбрель");
-}
-
-// The switch replaces the example only when it is 1, through one change of
-// Primer's text; a settings file may hold any other number.
-TEST(EngineWindow, OnlyTheValueOneReplaces) {
-    for (const int value : {0, 2, -1}) {
-        PlainWindow window;
-        EXPECT_TRUE(Solve(window, u"2*3", value));
-        EXPECT_EQ(window.primer, u"2*3") << value;
-        EXPECT_EQ(window.primerChanges, 0) << value;
-    }
-    PlainWindow window;
-    EXPECT_TRUE(Solve(window, u"2*3", 1)) << "Solved after the change handler marked it Changed";
-    EXPECT_EQ(window.primer, u"6");
-    EXPECT_EQ(window.primerChanges, 1);
 }
 
 }  // namespace

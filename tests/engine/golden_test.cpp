@@ -11,29 +11,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Golden : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(Golden, EveryExampleAsWritten) {
-    const Blocks expected = ReadBlocks(ReadFile(fs::path(GOLDEN_DIR) / GetParam()));
-    std::vector<std::string> examples;
-    for (const Block& block : expected.blocks) examples.push_back(block.example);
-    ASSERT_FALSE(examples.empty()) << GetParam();
-    const std::vector<Block> solved = SolveAll(examples, expected.flags);
-    ASSERT_EQ(solved.size(), examples.size()) << GetParam();
-    for (std::size_t i = 0; i < examples.size(); ++i)
-        EXPECT_EQ(solved[i].text(), expected.blocks[i].text())
-            << GetParam() << ": example «" << examples[i] << "»";
+TEST(Golden, EveryExampleAsWritten) {
+    for (const auto& file : fs::directory_iterator(GOLDEN_DIR)) {
+        const std::string group = file.path().filename();
+        const Blocks expected = ReadBlocks(ReadFile(file.path()));
+        std::vector<std::string> examples;
+        for (const Block& block : expected.blocks) examples.push_back(block.example);
+        EXPECT_FALSE(examples.empty()) << group;
+        const std::vector<Block> solved = SolveAll(examples, expected.flags);
+        EXPECT_EQ(solved.size(), examples.size()) << group;
+        for (std::size_t i = 0; i < std::min(examples.size(), solved.size()); ++i)
+            EXPECT_EQ(solved[i].text(), expected.blocks[i].text())
+                << group << ": example «" << examples[i] << "»";
+    }
 }
-
-std::vector<std::string> GroupFiles() {
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(GOLDEN_DIR)) files.push_back(entry.path().filename());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-INSTANTIATE_TEST_SUITE_P(Groups, Golden, ::testing::ValuesIn(GroupFiles()),
-                         [](const auto& file) { return fs::path(file.param).stem().string(); });
 
 // CR LF line ends, a line that is not UTF-8 (reported and skipped), a NUL,
 // the longest example and one character more, and no line end at the end.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QRegularExpression>
 
 #include "qt_fixture.h"
@@ -186,6 +187,10 @@ class ScenarioRunner : public QObject {
                 Find<QAction>(window(), rest)->trigger();
             } else if (verb == QLatin1String("clip")) {
                 QApplication::clipboard()->setText(Text(rest));
+            } else if (verb == QLatin1String("html")) {
+                auto* html = new QMimeData;
+                html->setHtml(Text(rest));
+                QApplication::clipboard()->setMimeData(html);
             } else if (verb == QLatin1String("answer")) {
                 program->boxes.answer = rest == QLatin1String("yes");
             } else if (verb == QLatin1String("close")) {
@@ -288,9 +293,8 @@ private slots:
             if (QTest::currentTestFailed()) return;
         }
         QStringList wanted = SplitOn(checks, u';');
-        for (const QString& c : wanted) {
+        for (const QString& c : wanted)
             if (c.startsWith(QLatin1String("files="))) Same("folder", Folder(), Text(c.mid(6)));
-        }
         const bool open = window() != nullptr && window()->isVisible();
         if (wanted.contains(QStringLiteral("window=closed"))) QVERIFY(!open);
         if (wanted.contains(QStringLiteral("window=open"))) QVERIFY(open);

@@ -1,9 +1,7 @@
 // What scenario lines cannot say about the main window.
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -18,11 +16,6 @@ class WindowTest : public QObject {
     std::unique_ptr<Program> program;
     QWidget* window = nullptr;
 
-    template <typename T = QWidget>
-    T* find(const char* name) {
-        return Find<T>(window, QString::fromLatin1(name));
-    }
-
 private slots:
     // A button face unlike the menu's colour, so that the two tell apart.
     void initTestCase() {
@@ -31,7 +24,6 @@ private slots:
         QApplication::setPalette(palette);
     }
     void init() {
-        QApplication::clipboard()->clear();
         program = std::make_unique<Program>();
         window = program->openWindow();
     }
@@ -40,8 +32,8 @@ private slots:
     // Every control lies inside the client area, and every caption and key
     // label fits its control.
     void controlsFitTheWindow() {
-        const QRect client = find("client")->rect();
-        for (auto* control : find("client")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect client = Find(window, "client")->rect();
+        for (auto* control : Find(window, "client")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             QVERIFY2(client.contains(control->geometry()), qPrintable(control->objectName()));
             if (auto* label = qobject_cast<QLabel*>(control)) {
                 QVERIFY2(
@@ -55,14 +47,14 @@ private slots:
     // pointer is then: green while held, then the button face.
     void keyKeepsTheMouse() {
         QWindow* handle = window->windowHandle();
-        auto* five = find<QLabel>("Knopka5");
-        auto* six = find<QLabel>("Knopka6");
+        auto* five = Find<QLabel>(window, "Knopka5");
+        auto* six = Find<QLabel>(window, "Knopka6");
         const QColor rest = six->palette().color(QPalette::Window);
         QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, five->mapTo(window, five->rect().center()));
         QCOMPARE(five->palette().color(QPalette::Window), QColor(192, 255, 192));
-        QCOMPARE(find<QLineEdit>("Primer")->text(), QString());
+        QCOMPARE(Find<QLineEdit>(window, "Primer")->text(), QString());
         QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, six->mapTo(window, six->rect().center()));
-        QCOMPARE(find<QLineEdit>("Primer")->text(), QStringLiteral("5"));
+        QCOMPARE(Find<QLineEdit>(window, "Primer")->text(), QStringLiteral("5"));
         QCOMPARE(five->palette().color(QPalette::Window), QColor(10, 20, 30));
         QCOMPARE(six->palette().color(QPalette::Window), rest);
     }
@@ -71,10 +63,10 @@ private slots:
     void listsScrollToTheEndOfEveryItem() {
         for (const QString& example :
              {QStringLiteral("2+3*4+1234,5678*2"), QStringLiteral("1+2").repeated(40)}) {
-            find<QLineEdit>("Primer")->setText(example);
-            QTest::keyClick(find("Primer"), Qt::Key_Return);
+            Find<QLineEdit>(window, "Primer")->setText(example);
+            QTest::keyClick(Find(window, "Primer"), Qt::Key_Return);
             QCoreApplication::processEvents();
-            for (auto* list : {find<QListWidget>("DirC"), find<QListWidget>("DirPr")}) {
+            for (auto* list : {Find<QListWidget>(window, "DirC"), Find<QListWidget>(window, "DirPr")}) {
                 const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
                 for (int row = 0; row < list->count(); ++row) {
                     const QString text = list->item(row)->text();
@@ -84,29 +76,9 @@ private slots:
         }
     }
 
-    // A clipboard holding no text offers no Paste and its key pastes
-    // nothing; a Paste left on by an earlier menu empties the selection.
-    void clipboardWithoutText() {
-        auto* primer = find<QLineEdit>("Primer");
-        primer->setText(QStringLiteral("123"));
-        primer->setSelection(1, 1);
-        auto* html = new QMimeData;
-        html->setHtml(QStringLiteral("<b>9</b>"));
-        QApplication::clipboard()->setMimeData(html);
-        auto* paste = find<QAction>("EditPaste");
-        ClickMenuBar(window, find<QMenu>("Edit")->menuAction());
-        QVERIFY(!paste->isEnabled());
-        find<QMenu>("Edit")->hide();
-        QTest::keyClick(primer, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(primer->text(), QStringLiteral("123"));
-        paste->setEnabled(true);
-        paste->trigger();
-        QCOMPARE(primer->text(), QStringLiteral("13"));
-    }
-
     void helpKeyReachesItsItem() {
-        QSignalSpy fired(find<QAction>("HelpCallHelp"), &QAction::triggered);
-        QTest::keyClick(find("Primer"), Qt::Key_F1);
+        QSignalSpy fired(Find<QAction>(window, "HelpCallHelp"), &QAction::triggered);
+        QTest::keyClick(Find(window, "Primer"), Qt::Key_F1);
         QCOMPARE(fired.count(), 1);
     }
 };

@@ -1,14 +1,10 @@
 #include "frm_oprog.h"
 #include "help.h"
-#include "recording_opener.h"
+#include "qt_fixture.h"
 #include "web_parts.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QWindow>
 
 using tambrel::frmOprog;
@@ -100,7 +96,7 @@ private slots:
     }
 
     void sloganOpensTheSiteUnderTheHourglass() {
-        tambrel::test::FakeDesktop desktop;
+        tambrel::testing::FakeDesktop desktop;
         Qt::CursorShape windowDuring = Qt::ArrowCursor;
         Qt::CursorShape sloganDuring = Qt::ArrowCursor;
         WithAbout([&](frmOprog& window) {
@@ -112,14 +108,14 @@ private slots:
                 sloganDuring = slogan->cursor().shape();
             };
             QTest::mouseClick(slogan, Qt::LeftButton);
-            QCOMPARE(desktop.targets(), QStringList{desktop.path("0.html")});
+            QCOMPARE(desktop.targets, QStringList{desktop.path("0.html")});
             QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
             QCOMPARE(slogan->cursor().shape(), Qt::PointingHandCursor);
             QVERIFY(window.isVisible());
             // A press that ends beside the slogan is no click.
             QTest::mousePress(slogan, Qt::LeftButton);
             QTest::mouseRelease(slogan, Qt::LeftButton, {}, QPoint(-5, -5));
-            QCOMPARE(desktop.calls.size(), 1);
+            QCOMPARE(desktop.targets.size(), 1);
             Ok(window)->click();
         });
         QCOMPARE(windowDuring, Qt::WaitCursor);

@@ -1,17 +1,13 @@
 #include "usr_reklama_x.h"
 #include "banner_browser.h"
-#include "recording_opener.h"
+#include "qt_fixture.h"
 #include "web_parts.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTest>
-
-#include <memory>
 
 using tambrel::BannerBrowser;
-using tambrel::test::FakeDesktop;
+using tambrel::testing::FakeDesktop;
 
 namespace {
 
@@ -168,7 +164,7 @@ private slots:
         const bool out = opened != "-";
         QCOMPARE(windows, newWindow ? QList<bool>{true} : QList<bool>{});
         QCOMPARE(navigations, newWindow ? QList<bool>{} : QList<bool>{out});
-        QCOMPARE(desktop_->targets(), out ? QStringList{desktop_->path("0.html")} : QStringList{});
+        QCOMPARE(desktop_->targets, out ? QStringList{desktop_->path("0.html")} : QStringList{});
         if (out) QVERIFY(desktop_->read("0.html").contains("url=" + Href(opened).toUtf8() + "'"));
         QCOMPARE(browser_->LocationURL(), shownAfter == "-" ? LinkPage() : Href(shownAfter));
         QCOMPARE(QApplication::topLevelWidgets().size(), 1);
@@ -176,12 +172,10 @@ private slots:
 
     void resizeWaitsWhileMinimised() {
         main_->showMinimized();
-        QVERIFY(main_->isMinimized());
         host_->resize(600, 50);
         QCOMPARE(panel_->size(), QSize(600, 50));
         QCOMPARE(browser_->size(), QSize(737, 73));
         main_->showNormal();
-        QVERIFY(!main_->isMinimized());
         QCOMPARE(browser_->size(), QSize(737, 73));
         host_->resize(700, 60);
         QCOMPARE(browser_->geometry(), QRect(0, 0, 700, 60));
