@@ -51,13 +51,13 @@ private:
 }  // namespace
 
 void ConnectResultLists(FrmForma* form) {
-    for (QListWidget* list : {form->resultList(ResultList::DirC), form->resultList(ResultList::DirPr)}) {
+    QListWidget* dirPr = form->resultList(ResultList::DirPr);
+    for (QListWidget* list : {form->resultList(ResultList::DirC), dirPr}) {
         QObject::connect(list, &QListWidget::itemSelectionChanged, list,
                          [list] { ShowSelectedAsTooltip(list); });
     }
-    QObject::connect(form->resultList(ResultList::DirPr), &QListWidget::itemDoubleClicked, form,
-                     [form] { DirPr_TakeBack(form); });
-    form->resultList(ResultList::DirPr)->installEventFilter(new DirPrKeyUp(form));
+    QObject::connect(dirPr, &QListWidget::itemDoubleClicked, form, [form] { DirPr_TakeBack(form); });
+    dirPr->installEventFilter(new DirPrKeyUp(form));
 }
 
 }  // namespace tambrel
