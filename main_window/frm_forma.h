@@ -9,6 +9,7 @@
 
 #include "edit_history.h"
 #include "engine_window.h"
+#include "example_text.h"
 
 class QAction;
 class QKeyEvent;
@@ -23,15 +24,11 @@ class KnopkaLabel;
 class ListItemSize;
 class PrimerBox;
 
-inline bool IsOneOf(char16_t c, std::u16string_view set) {
-    return c != 0 && set.find(c) != std::u16string_view::npos;
-}
-
 // What key i inserts is character i + 1 of this string; key 17 inserts "K()".
 inline constexpr char16_t KeypadChars[] = u"0123456789,+-*/\\^K()";
 // The characters the input box accepts from the keyboard.
 inline constexpr char16_t AllowedChars[] = u"01243456789,^-+*()/\\";
-inline bool InAllowedChars(char16_t c) { return IsOneOf(c, AllowedChars); }
+inline bool InAllowedChars(char16_t c) { return InSet(AllowedChars, c); }
 // The letters that stand for the root. A typed key is read as its key: Л
 // shares the K key on a Russian keyboard, so either letter gives "K()".
 // Pasted text is read as characters: the Cyrillic К looks like K and

@@ -36,7 +36,7 @@ QString PastedText(const QString& t) {
     for (const QChar c : t) {
         if (InAllowedChars(c.unicode())) {
             r += c;
-        } else if (IsOneOf(c.unicode(), PastedRootLetters)) {
+        } else if (InSet(PastedRootLetters, c.unicode())) {
             r += u'K';
         }
     }

@@ -8,7 +8,7 @@
 namespace tambrel {
 
 void FrmForma::Primer_KeyPress(char16_t& code) {
-    if (IsOneOf(code, TypedRootLetters)) {
+    if (InSet(TypedRootLetters, code)) {
         // The root comes with its bracket pair, the caret between them.
         insertAtCaret(QStringLiteral("K()"), 2);
         code = 0;

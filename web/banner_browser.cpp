@@ -71,7 +71,7 @@ void BannerBrowser::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect();
     const litehtml::position clip(area.x(), area.y(), area.width(), area.height());
     container_->setPainter(&painter);
-    document_->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, 0, &clip);
+    document_->draw(0, 0, 0, &clip);
     container_->setPainter(nullptr);
 }
 

@@ -86,14 +86,12 @@ QColor Colour(const litehtml::web_color& c) { return QColor(c.red, c.green, c.bl
 
 QRect Rect(const litehtml::position& p) { return QRect(p.x, p.y, p.width, p.height); }
 
-// The renderer carries the painter and the fonts it was given as integers
-// and hands them back so; this is the one way back to them.
+// The renderer carries the fonts it was given as integers and hands them
+// back so; this is the one way back to them.
 template <typename T>
 T* Handle(litehtml::uint_ptr handle) {
     return reinterpret_cast<T*>(handle);  // NOLINT(performance-no-int-to-ptr)
 }
-
-QPainter* Painter(litehtml::uint_ptr hdc) { return Handle<QPainter>(hdc); }
 
 }  // namespace
 
@@ -147,13 +145,12 @@ int BannerContainer::text_width(const char* text, litehtml::uint_ptr hFont) {
     return Handle<Font>(hFont)->metrics.horizontalAdvance(QString::fromUtf8(text));
 }
 
-void BannerContainer::draw_text(litehtml::uint_ptr hdc, const char* text, litehtml::uint_ptr hFont,
+void BannerContainer::draw_text(litehtml::uint_ptr /*hdc*/, const char* text, litehtml::uint_ptr hFont,
                                 litehtml::web_color color, const litehtml::position& pos) {
     const Font* font = Handle<Font>(hFont);
-    QPainter* painter = Painter(hdc);
-    painter->setFont(font->font);
-    painter->setPen(Colour(color));
-    painter->drawText(QPoint(pos.x, pos.y + font->metrics.ascent()), QString::fromUtf8(text));
+    painter_->setFont(font->font);
+    painter_->setPen(Colour(color));
+    painter_->drawText(QPoint(pos.x, pos.y + font->metrics.ascent()), QString::fromUtf8(text));
 }
 
 int BannerContainer::pt_to_px(int pt) const { return (pt * CssDpi + 36) / 72; }
@@ -170,15 +167,15 @@ void BannerContainer::get_image_size(const char* /*src*/, const char* /*baseurl*
     sz = litehtml::size();
 }
 
-void BannerContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::background_paint& bg) {
+void BannerContainer::draw_background(litehtml::uint_ptr /*hdc*/, const litehtml::background_paint& bg) {
     if (bg.color.alpha == 0) return;
     // The root's background is the whole page's.
-    Painter(hdc)->fillRect(bg.is_root ? view_->rect() : Rect(bg.clip_box), Colour(bg.color));
+    painter_->fillRect(bg.is_root ? view_->rect() : Rect(bg.clip_box), Colour(bg.color));
 }
 
-void BannerContainer::draw_borders(litehtml::uint_ptr hdc, const litehtml::borders& borders,
+void BannerContainer::draw_borders(litehtml::uint_ptr /*hdc*/, const litehtml::borders& borders,
                                    const litehtml::position& draw_pos, bool /*root*/) {
-    QPainter* painter = Painter(hdc);
+    QPainter* painter = painter_;
     const QRect box = Rect(draw_pos);
     const auto side = [painter](const litehtml::border& border, const QRect& strip) {
         if (border.width > 0 && border.style > litehtml::border_style_hidden)

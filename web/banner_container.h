@@ -26,7 +26,8 @@ public:
     BannerContainer& operator=(const BannerContainer&) = delete;
 
     litehtml::context* context() { return &context_; }
-    // The painter of the paint under way; clips apply to it.
+    // The painter of the paint under way: everything is drawn with it, and
+    // clips apply to it.
     void setPainter(QPainter* painter);
 
     litehtml::uint_ptr create_font(const char* faceName, int size, int weight, litehtml::font_style italic,
