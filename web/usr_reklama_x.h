@@ -21,7 +21,6 @@ public:
     explicit usrReklamaX(QWidget* parent = nullptr);
 
     BannerBrowser* webBrowser() const { return WebBrowser1; }
-    const QString& lastLinkUrl() const { return LastLinkUrl; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
