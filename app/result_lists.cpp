@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "frm_forma.h"
+#include "take_back.h"
 
 namespace tambrel {
 
@@ -17,16 +18,11 @@ QString SelectedText(const QListWidget* list) {
 // The tooltip follows the list's own selection, whatever its length.
 void ShowSelectedAsTooltip(QListWidget* list) { list->setToolTip(SelectedText(list)); }
 
-// The remainder of an item is everything from the second character after
-// its first ")", the step number's; the blank after it is dropped.
+// With no item selected there is no remainder to take, and the example
+// stays.
 void DirPr_TakeBack(FrmForma* form) {
-    const QString t = SelectedText(form->resultList(ResultList::DirPr));
-    const qsizetype p = t.indexOf(u')') + 1;
-    const qsizetype kept = t.size() - p - 1;
-    // No item selected (an empty text): there is no remainder to take, and
-    // the example stays.
-    if (kept < 0) return;
-    form->setPrimerText(t.right(kept).toStdU16String());
+    const auto remainder = TakenBack(SelectedText(form->resultList(ResultList::DirPr)).toStdU16String());
+    if (remainder) form->setPrimerText(*remainder);
 }
 
 // Enter released in DirPr, with any of Shift, Ctrl and Alt held.

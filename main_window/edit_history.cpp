@@ -4,7 +4,7 @@
 
 namespace tambrel {
 
-void EditHistory::record(const QString& text, std::int32_t caret) {
+void EditHistory::record(const std::u16string& text, std::int32_t caret) {
     if (HistoryPos < LastSlot) {
         ++HistoryPos;
         HistoryTop = HistoryPos;

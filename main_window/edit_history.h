@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace tambrel {
 
@@ -16,13 +16,13 @@ public:
 
     // A stored state, valid until the next record.
     struct State {
-        const QString& text;
+        const std::u16string& text;
         std::int32_t caret;
     };
 
     // A new state after a change of the box; the states left for Redo are
     // given up.
-    void record(const QString& text, std::int32_t caret);
+    void record(const std::u16string& text, std::int32_t caret);
     bool canUndo() const { return HistoryPos > 0; }
     bool canRedo() const { return HistoryPos < HistoryTop; }
     // One state back or forward, and what it holds; only while canUndo or
@@ -41,7 +41,7 @@ private:
         return {HistoryText[i], HistoryCaret[i]};
     }
 
-    std::array<QString, LastSlot + 1> HistoryText;
+    std::array<std::u16string, LastSlot + 1> HistoryText;
     std::array<std::int32_t, LastSlot + 1> HistoryCaret{};
     std::int32_t HistoryPos = 0;
     // The highest slot Redo may reach.

@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <string_view>
 
-#include "edit_history.h"
 #include "engine_window.h"
-#include "example_text.h"
+#include "primer_rules.h"
 
 class QAction;
 class QKeyEvent;
@@ -23,20 +21,6 @@ namespace tambrel {
 class KnopkaLabel;
 class ListItemSize;
 class PrimerBox;
-
-// What key i inserts is character i + 1 of this string; key 17 inserts "K()".
-inline constexpr char16_t KeypadChars[] = u"0123456789,+-*/\\^K()";
-// The characters the input box accepts from the keyboard.
-inline constexpr char16_t AllowedChars[] = u"01243456789,^-+*()/\\";
-inline bool InAllowedChars(char16_t c) { return InSet(AllowedChars, c); }
-// The letters that stand for the root. A typed key is read as its key: Л
-// shares the K key on a Russian keyboard, so either letter gives "K()".
-// Pasted text is read as characters: the Cyrillic К looks like K and
-// becomes a bare "K"; Л looks like nothing of an example and is dropped.
-inline constexpr char16_t TypedRootLetters[] = u"KkЛл";
-inline constexpr char16_t PastedRootLetters[] = u"KkКк";
-inline constexpr int KeyCount = 21;
-inline constexpr int SolveKey = 20;
 
 // The main window: the whole working surface of the calculator. It is also
 // the window the engine writes its results into.
@@ -60,7 +44,7 @@ public:
     // The switch's item carries its check mark until start-up finds it off.
     void clearReplaceMark();
     // For the soak run's report.
-    const EditHistory& editHistory() const { return editHistory_; }
+    const EditHistory& editHistory() const { return rules_->history(); }
 
     // EngineWindow
     std::u16string primerText() const override;
@@ -89,19 +73,12 @@ private:
     // frm_forma_keypad.cpp
     void Knopka_MouseDown(int index);
     void Knopka_MouseUp(int index);
-    void insertAtCaret(const QString& inserted, int caretAfter);
-
-    // frm_forma_key_filter.cpp
-    void Primer_KeyPress(char16_t& code);
-    void Primer_Change();
-    void solveWhenChanged();
 
     // frm_forma_edit_menu.cpp
     void connectEditMenu();
     bool editItemAvailable(const QAction* item) const;
     QAction* editItemFor(const QKeyEvent* key) const;
     QAction* refreshEditItemFor(const QKeyEvent* key);
-    void restoreHistoryState(EditHistory::State state);
     void Edit_Click();
     void EditUndo_Click();
     void EditRedo_Click();
@@ -136,7 +113,8 @@ private:
     // The index of the key last pressed down.
     std::int32_t LastPressedKey = 0;
 
-    EditHistory editHistory_;
+    // The rules of Primer: keypad, key filter, change handler, history.
+    std::unique_ptr<PrimerRules> rules_;
     // Both lists have one font.
     std::unique_ptr<ListItemSize> listItemSize_;
     std::function<std::int16_t()> unloadHandler_;

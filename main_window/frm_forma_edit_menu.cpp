@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <limits>
 
 #include "frm_forma.h"
 #include "primer_box.h"
@@ -15,8 +14,6 @@
 namespace tambrel {
 
 namespace {
-
-constexpr char16_t PasteTooLong[] = u"Вставляемый текст не помещается в поле примера.";
 
 // The clipboard's plain text; none when it holds no text or cannot be read.
 const QMimeData* ClipboardData() {
@@ -27,20 +24,6 @@ const QMimeData* ClipboardData() {
 bool ClipboardHoldsText() {
     const QMimeData* data = ClipboardData();
     return data != nullptr && data->hasText();
-}
-
-// Only what may stand in an example; every kind of K becomes a bare "K".
-QString PastedText(const QString& t) {
-    QString r;
-    r.reserve(t.size());
-    for (const QChar c : t) {
-        if (InAllowedChars(c.unicode())) {
-            r += c;
-        } else if (InSet(PastedRootLetters, c.unicode())) {
-            r += u'K';
-        }
-    }
-    return r;
 }
 
 }  // namespace
@@ -61,8 +44,8 @@ void FrmForma::connectEditMenu() {
 }
 
 bool FrmForma::editItemAvailable(const QAction* item) const {
-    if (item == EditUndo) return editHistory_.canUndo();
-    if (item == EditRedo) return editHistory_.canRedo();
+    if (item == EditUndo) return rules_->canUndo();
+    if (item == EditRedo) return rules_->canRedo();
     if (item == EditCopy || item == EditDelete) return Primer->hasSelectedText();
     if (item == EditPaste) return ClipboardHoldsText();
     return true;
@@ -107,21 +90,9 @@ QAction* FrmForma::refreshEditItemFor(const QKeyEvent* key) {
     return item;
 }
 
-void FrmForma::restoreHistoryState(EditHistory::State state) {
-    // The change handler records nothing while the state is put back.
-    ExampleState = Restoring;
-    Primer->setWholeText(state.text);
-    Primer->setCursorPosition(state.caret);
-}
+void FrmForma::EditUndo_Click() { rules_->undo(); }
 
-// Also reached through a shortcut whose availability may be out of date.
-void FrmForma::EditUndo_Click() {
-    if (editHistory_.canUndo()) restoreHistoryState(editHistory_.undo());
-}
-
-void FrmForma::EditRedo_Click() {
-    if (editHistory_.canRedo()) restoreHistoryState(editHistory_.redo());
-}
+void FrmForma::EditRedo_Click() { rules_->redo(); }
 
 void FrmForma::EditCopy_Click() {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(Primer->selectedText());
@@ -129,14 +100,7 @@ void FrmForma::EditCopy_Click() {
 
 void FrmForma::EditPaste_Click() {
     const QMimeData* held = ClipboardData();
-    const QString r = PastedText(held != nullptr && held->hasText() ? held->text() : QString());
-    const qsizetype kept = Primer->text().size() - Primer->selectedText().size();
-    if (kept + r.size() > Primer->maxLength()) {
-        // Cut short it would be another example; the box keeps what it holds.
-        setOtvetText(PasteTooLong);
-        return;
-    }
-    Primer->insert(r);
+    rules_->paste((held != nullptr && held->hasText() ? held->text() : QString()).toStdU16String());
 }
 
 void FrmForma::EditDelete_Click() {
@@ -144,21 +108,12 @@ void FrmForma::EditDelete_Click() {
     if ((box == Primer || box == txtOtvet) && box->hasSelectedText()) box->del();
 }
 
-void FrmForma::EditAll_Click() { Primer->setSelection(0, static_cast<int>(Primer->text().size())); }
+void FrmForma::EditAll_Click() { rules_->selectAll(); }
 
-void FrmForma::EditSkopki_Click() {
-    const QString text = Primer->text();
-    if (text.size() + 2 > Primer->maxLength()) return;
-    const int a = Primer->caret();
-    Primer->setWholeText(u'(' + text + u')');
-    Primer->setCursorPosition(a + 1);
-}
+void FrmForma::EditSkopki_Click() { rules_->putInBrackets(); }
 
 void FrmForma::EditPrimerOtvet_Click() {
-    // 1 − value; the one value whose result would not fit keeps the largest.
-    ReplaceWithAnswer = ReplaceWithAnswer == std::numeric_limits<std::int32_t>::min()
-                            ? std::numeric_limits<std::int32_t>::max()
-                            : 1 - ReplaceWithAnswer;
+    ReplaceWithAnswer = ToggledSwitch(ReplaceWithAnswer);
     EditPrimerOtvet->setChecked(ReplaceWithAnswer != 0);
 }
 

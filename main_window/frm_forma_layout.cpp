@@ -91,8 +91,9 @@ void FrmForma::createControls() {
         Knopka[static_cast<std::size_t>(i)] = key;
     }
 
-    Primer->setCharacterHook([this](char16_t& code) { Primer_KeyPress(code); });
-    connect(Primer, &PrimerBox::changed, this, &FrmForma::Primer_Change);
+    rules_ = std::make_unique<PrimerRules>(Primer->example());
+    Primer->setCharacterHook([this](char16_t code) { rules_->type(code); });
+    connect(Primer, &PrimerBox::changed, this, [this] { rules_->changed(); });
 
     // The client area is the form's size; nothing moves when the window is resized.
     client->setMinimumSize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight));

@@ -79,8 +79,6 @@ void PrimerBox::setWholeText(const QString& text) {
     emit changed();
 }
 
-int PrimerBox::caret() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
-
 void PrimerBox::focusOutEvent(QFocusEvent* e) {
     const int start = selectionStart();
     const auto length = static_cast<int>(selectedText().size());
@@ -99,7 +97,8 @@ void PrimerBox::focusOutEvent(QFocusEvent* e) {
 void PrimerBox::keyPressEvent(QKeyEvent* e) {
     const QString codes = CharacterCodes(e);
     if (!codes.isEmpty()) {
-        for (const QChar code : codes) typeCharacter(code.unicode());
+        for (const QChar code : codes)
+            if (hook_) hook_(code.unicode());
         e->accept();
         return;
     }
@@ -114,19 +113,6 @@ void PrimerBox::keyPressEvent(QKeyEvent* e) {
         return;
     }
     e->ignore();
-}
-
-void PrimerBox::typeCharacter(char16_t code) {
-    if (hook_) hook_(code);
-    if (code == 0) return;
-    if (code == u'\b') {
-        // Backspace deletes as usual, also when Ctrl+H or Shift delivered it.
-        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-        QLineEdit::keyPressEvent(&backspace);
-        return;
-    }
-    // Typed as the box types: over the selection, caret after it.
-    insert(QString(QChar(code)));
 }
 
 }  // namespace tambrel

@@ -378,7 +378,7 @@ QString Driver::broken() const {
         return QStringLiteral("Primer's tooltip %1 is not its text").arg(Shown(primer->toolTip()));
     const EditHistory& h = form_.editHistory();
     // Undo followed by Redo must bring back what the box shows now.
-    const QString& current = h.current().text;
+    const QString current = QString::fromStdU16String(h.current().text);
     if (current != primer->text())
         return QStringLiteral("the history's current state %1 is not the example").arg(Shown(current));
     if (ExampleState != Solved && ExampleState != Changed)
