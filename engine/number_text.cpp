@@ -116,6 +116,8 @@ std::optional<float> ReadNumber(std::u16string_view text) {
     for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (IsDigit(c)) {
+            // The first significant digit: its exponent is the number of whole
+            // digits less count + 1, once that number is known.
             if (d.digits.empty() && c != u'0') d.exponent = -count - 1;
             if (!d.digits.empty() || c != u'0') d.digits.push_back(static_cast<char>(c));
             ++count;
