@@ -20,6 +20,7 @@ class QMenu;
 
 namespace tambrel {
 
+class Announcer;
 class KnopkaLabel;
 class ListItemSize;
 class PrimerBox;
@@ -135,6 +136,9 @@ private:
 
     // The index of the key last pressed down.
     std::int32_t LastPressedKey = 0;
+
+    // Speaks every new text of txtOtvet; the focus stays where it is.
+    Announcer* announcer_ = nullptr;
 
     EditHistory editHistory_;
     // Both lists have one font.
