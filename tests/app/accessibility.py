@@ -41,7 +41,11 @@ def offers(o, want):
 
 def check(verb, role, name, expected):
     if verb == "key":
-        subprocess.run(["xdotool", "search", "--name", "^Тамбрель$", "windowfocus", "--sync", "key", "--delay", "50", *expected.split()])
+        window = "^" + (name or "Тамбрель") + "$"
+        # The window takes the focus in its own time, before the keys.
+        subprocess.run(["xdotool", "search", "--name", window, "windowfocus", "--sync"])
+        wait()
+        subprocess.run(["xdotool", "key", "--delay", "50", *expected.split()])
         return wait(1)
     if verb == "heard":
         return None if (expected, role, name) in heard else f"nothing heard: {heard}"
