@@ -8,7 +8,6 @@
 #include <QShortcut>
 
 #include "accessibility.h"
-
 #include "form_style.h"
 #include "frm_forma.h"
 #include "key_spoken_names.h"

@@ -32,7 +32,7 @@ def find(role, name, under=None):
 
 def offers(o, want):
     states = {s.value_nick for s in o.get_state_set().get_states()}
-    actions = {Atspi.Action.get_action_name(o, i) for i in range(Atspi.Action.get_n_actions(o))} if "Action" in o.get_interfaces() else set()
+    actions = {Atspi.Action.get_name(o, i) for i in range(Atspi.Action.get_n_actions(o))} if "Action" in o.get_interfaces() else set()
     for w in want.split():
         if w.startswith("@"):
             if w[1:] not in actions: return f"no action {w[1:]} in {sorted(actions)}"
