@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "accessibility.h"
 #include "list_item_size.h"
 #include "message_boxes.h"
 #include "primer_box.h"
@@ -49,6 +50,7 @@ void FrmForma::setOtvetText(const std::u16string& text) {
     txtOtvet->setText(QString::fromStdU16String(text));
     // A message longer than the box is read from its beginning.
     txtOtvet->setCursorPosition(0);
+    announcer_->say(txtOtvet->text());
 }
 
 void FrmForma::clearList(ResultList list) { resultList(list)->clear(); }

@@ -18,6 +18,7 @@ class QMenu;
 
 namespace tambrel {
 
+class Announcer;
 class KnopkaLabel;
 class ListItemSize;
 class PrimerBox;
@@ -115,6 +116,8 @@ private:
 
     // The rules of Primer: keypad, key filter, change handler, history.
     std::unique_ptr<PrimerRules> rules_;
+    // Speaks every new text of txtOtvet; the focus stays where it is.
+    Announcer* announcer_ = nullptr;
     // Both lists have one font.
     std::unique_ptr<ListItemSize> listItemSize_;
     std::function<std::int16_t()> unloadHandler_;

@@ -5,9 +5,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
+#include "accessibility.h"
 #include "form_style.h"
 #include "frm_forma.h"
+#include "key_spoken_names.h"
 #include "keypad_captions.h"
 #include "knopka_label.h"
 #include "list_box.h"
@@ -21,6 +24,8 @@ namespace {
 constexpr int ClientWidth = 11190;
 constexpr int ClientHeight = 4485;
 
+static_assert(KeySpokenNames.size() == KeyCount);
+
 QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -28,6 +33,12 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QR
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(place);
     return label;
+}
+
+// A reader names the control by its caption.
+void Tie(QLabel* caption, QWidget* control) {
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->text());
 }
 
 template <typename Control>
@@ -50,6 +61,7 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, const QKeyS
 }  // namespace
 
 void FrmForma::createControls() {
+    InstallAccessibleControls();
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -62,15 +74,23 @@ void FrmForma::createControls() {
     banner.setColor(QPalette::Window, FaceGrey);
     usrReklamaX1->setPalette(banner);
 
-    Caption(client, "Label1", QStringLiteral("Введите пример:"), TwipRect(60, 1200, 1905, 240));
-    Caption(client, "DirT", QStringLiteral("Список действий:"), TwipRect(5280, 1200, 1980, 240));
-    Caption(client, "Label2", QStringLiteral("Остаток примера:"), TwipRect(8160, 1200, 2010, 240));
+    QLabel* Label1 =
+        Caption(client, "Label1", QStringLiteral("Введите пример:"), TwipRect(60, 1200, 1905, 240));
+    QLabel* DirT =
+        Caption(client, "DirT", QStringLiteral("Список действий:"), TwipRect(5280, 1200, 1980, 240));
+    QLabel* Label2 =
+        Caption(client, "Label2", QStringLiteral("Остаток примера:"), TwipRect(8160, 1200, 2010, 240));
     Primer = Placed(new PrimerBox(client), "Primer", TwipRect(60, 1440, 5175, 420));
-    Caption(client, "Label3", QStringLiteral("Ответ:"), TwipRect(60, 1920, 735, 240));
-    txtOtvet = Placed(new QLineEdit(client), "txtOtvet", TwipRect(60, 2160, 5175, 420));
+    QLabel* Label3 = Caption(client, "Label3", QStringLiteral("Ответ:"), TwipRect(60, 1920, 735, 240));
+    txtOtvet = Placed(new AnswerBox(client), "txtOtvet", TwipRect(60, 2160, 5175, 420));
     DirC = Placed(new ListBox(client), "DirC", TwipRect(5280, 1440, 2835, 2760));
     DirPr = Placed(new ListBox(client), "DirPr", TwipRect(8160, 1440, 2835, 2760));
     listItemSize_ = std::make_unique<ListItemSize>(DirC);
+    Tie(Label1, Primer);
+    Tie(Label3, txtOtvet);
+    Tie(DirT, DirC);
+    Tie(Label2, DirPr);
+    announcer_ = new Announcer(client);
 
     const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
     const QColor textColour = palette().color(QPalette::WindowText);
@@ -97,34 +117,42 @@ void FrmForma::createControls() {
 
 void FrmForma::createMenu() {
     QMenuBar* bar = menuBar();
-    QAction* Exit = bar->addAction(QStringLiteral("Выход"));
+    QAction* Exit = bar->addAction(QStringLiteral("&Выход"));
     Exit->setObjectName(QStringLiteral("Exit"));
     connect(Exit, &QAction::triggered, this, &QWidget::close);
 
-    Edit = bar->addMenu(QStringLiteral("Правка"));
+    Edit = bar->addMenu(QStringLiteral("&Правка"));
     Edit->setObjectName(QStringLiteral("Edit"));
-    EditUndo = Item(Edit, "EditUndo", QStringLiteral("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z), false);
+    EditUndo = Item(Edit, "EditUndo", QStringLiteral("&Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z), false);
     // Redo sits on Ctrl+X; there is no Cut command.
-    EditRedo = Item(Edit, "EditRedo", QStringLiteral("Повторить"), QKeySequence(Qt::CTRL | Qt::Key_X), false);
+    EditRedo =
+        Item(Edit, "EditRedo", QStringLiteral("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_X), false);
     EditCopy =
-        Item(Edit, "EditCopy", QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), false);
+        Item(Edit, "EditCopy", QStringLiteral("&Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), false);
     EditPaste =
-        Item(Edit, "EditPaste", QStringLiteral("Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), false);
-    EditDelete = Item(Edit, "EditDelete", QStringLiteral("Удалить"), QKeySequence(Qt::Key_Delete), false);
-    EditAll = Item(Edit, "EditAll", QStringLiteral("Выделить всё"), QKeySequence(Qt::CTRL | Qt::Key_A), true);
-    EditSkopki = Item(Edit, "EditSkopki", QStringLiteral("Взять пример в скобки"),
+        Item(Edit, "EditPaste", QStringLiteral("&Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), false);
+    EditDelete = Item(Edit, "EditDelete", QStringLiteral("&Удалить"), QKeySequence(Qt::Key_Delete), false);
+    EditAll =
+        Item(Edit, "EditAll", QStringLiteral("Вы&делить всё"), QKeySequence(Qt::CTRL | Qt::Key_A), true);
+    EditSkopki = Item(Edit, "EditSkopki", QStringLiteral("Взять пример в &скобки"),
                       QKeySequence(Qt::CTRL | Qt::Key_S), true);
     QAction* sep = Edit->addSeparator();
     sep->setObjectName(QStringLiteral("sep"));
-    EditPrimerOtvet = Item(Edit, "EditPrimerOtvet", QStringLiteral("Заменять пример ответом"), {}, true);
+    EditPrimerOtvet = Item(Edit, "EditPrimerOtvet", QStringLiteral("&Заменять пример ответом"), {}, true);
     EditPrimerOtvet->setCheckable(true);
     EditPrimerOtvet->setChecked(true);  // start-up clears it when the switch is off
 
-    QMenu* Help = bar->addMenu(QStringLiteral("Справка"));
+    QMenu* Help = bar->addMenu(QStringLiteral("&Справка"));
     Help->setObjectName(QStringLiteral("Help"));
     HelpCallHelp =
-        Item(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1), true);
-    HelpAbout = Item(Help, "HelpAbout", QStringLiteral("О программе"), {}, true);
+        Item(Help, "HelpCallHelp", QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1), true);
+    HelpAbout = Item(Help, "HelpAbout", QStringLiteral("&О программе"), {}, true);
+
+    // The mnemonics are underlined while the keyboard works the menus; F10
+    // takes the menu bar as a lone Alt does.
+    UnderlineMnemonicsOnlyByKeyboard(bar);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar, [bar] { ToggleMenuBarByKeyboard(bar); });
 
     resize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight) + bar->sizeHint().height());
 }

@@ -2,11 +2,15 @@
 
 #include <QMouseEvent>
 
+#include "key_spoken_names.h"
+
 namespace tambrel {
 
 KnopkaLabel::KnopkaLabel(int index, const QString& caption, QWidget* parent)
     : QLabel(caption, parent), index_(index) {
     setObjectName(QStringLiteral("Knopka%1").arg(index));
+    const std::u16string_view spoken = KeySpokenNames.at(static_cast<std::size_t>(index));
+    setAccessibleName(QString::fromUtf16(spoken.data(), static_cast<qsizetype>(spoken.size())));
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     // A thin frame shows where a key ends; it takes nothing from its size.
@@ -18,6 +22,11 @@ void KnopkaLabel::setBackground(const QColor& colour) {
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
+}
+
+void KnopkaLabel::click() {
+    emit pressed(index_);
+    emit released(index_);
 }
 
 void KnopkaLabel::mousePressEvent(QMouseEvent* e) {

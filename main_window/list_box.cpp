@@ -4,6 +4,34 @@
 
 namespace tambrel {
 
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    // The toolkit keeps its rows to itself on the accessibility bus: a
+    // reader that keeps the list's children learns of none.
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                tellRows(first, last, QAccessible::ObjectCreated);
+            });
+    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                tellRows(first, last, QAccessible::ObjectDestroyed);
+            });
+    connect(model(), &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { tellRows(0, count() - 1, QAccessible::ObjectDestroyed); });
+}
+
+void ListBox::tellRows(int first, int last, QAccessible::Event change) {
+    if (!QAccessible::isActive() || first > last) return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* table = list != nullptr ? list->tableInterface() : nullptr;
+    if (table == nullptr) return;
+    for (int row = first; row <= last; ++row) {
+        if (QAccessibleInterface* item = table->cellAt(row, 0)) {
+            QAccessibleEvent event(item, change);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
 void ListBox::focusInEvent(QFocusEvent* e) {
     QListWidget::focusInEvent(e);
     // The toolkit frames the first row as current; the user sees no

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QListWidget>
 
 namespace tambrel {
@@ -7,16 +8,20 @@ namespace tambrel {
 // A result list as a list box of the platform the calculator was made for
 // behaves by keyboard: taking the focus with nothing selected makes no row
 // current, so the first Down or Home selects the first item and End the
-// last, and Enter then acts on what the user sees selected.
+// last, and Enter then acts on what the user sees selected. Assistive
+// technology is told of every row that comes or goes.
 class ListBox : public QListWidget {
     Q_OBJECT
 
 public:
-    using QListWidget::QListWidget;
+    explicit ListBox(QWidget* parent);
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    void tellRows(int first, int last, QAccessible::Event change);
 };
 
 }  // namespace tambrel

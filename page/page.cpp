@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calculjator.h"
+#include "key_spoken_names.h"
 #include "keypad_captions.h"
 #include "page_window.h"
 #include "primer_rules.h"
@@ -19,31 +20,6 @@
 namespace {
 
 using namespace tambrel;
-
-// The keys' spoken names, for the buttons' labels.
-constexpr std::array<const char16_t*, KeyCount> KeyNames = {
-    u"ноль",
-    u"один",
-    u"два",
-    u"три",
-    u"четыре",
-    u"пять",
-    u"шесть",
-    u"семь",
-    u"восемь",
-    u"девять",
-    u"запятая",
-    u"плюс",
-    u"минус",
-    u"умножить",
-    u"разделить",
-    u"целочисленное деление",
-    u"степень",
-    u"квадратный корень",
-    u"открывающая скобка",
-    u"закрывающая скобка",
-    u"равно",
-};
 
 struct Page {
     Page() {
@@ -70,8 +46,9 @@ const std::u16string& ListItem(ResultList list, int index) {
                : none;
 }
 
-const char16_t* Key(const std::array<const char16_t*, KeyCount>& table, int index) {
-    return index >= 0 && index < KeyCount ? table[static_cast<std::size_t>(index)] : u"";
+template <typename Table>
+std::u16string Key(const Table& table, int index) {
+    return index >= 0 && index < KeyCount ? std::u16string(table[static_cast<std::size_t>(index)]) : u"";
 }
 
 std::u16string Text(int what, int index) {
@@ -87,7 +64,7 @@ std::u16string Text(int what, int index) {
         case 7: return p.window.boxTitle;
         case 8: return p.window.boxText;
         case 9: return Key(KeyCaptions, index);
-        case 10: return Key(KeyNames, index);
+        case 10: return Key(KeySpokenNames, index);
         case 11: return SafeAddress(SiteAddressText);
         case 12: return SloganWords;
         case 13: return p.box.selectedText();

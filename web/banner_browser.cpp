@@ -52,6 +52,10 @@ void BannerBrowser::Load(const QString& address) {
     document_ =
         litehtml::document::createFromUTF8(markup.constData(), container_.get(), container_->context());
     location_ = address;
+    // A reader names the browser by what the page says.
+    std::string text;
+    if (document_ && document_->root()) document_->root()->get_text(text);
+    setAccessibleName(QString::fromUtf8(text).simplified());
     laidOut_ = false;
     SetStatusText(QString());
     update();

@@ -3,6 +3,7 @@
 #include "form_style.h"
 #include "save_file_url.h"
 
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,6 +47,25 @@ namespace {
 
 const QColor SloganBlue(0, 0, 192);
 
+// The slogan is a link a reader can follow.
+class SloganAccessible : public QAccessibleWidget {
+public:
+    explicit SloganAccessible(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) emit static_cast<ClickableLabel*>(widget())->clicked();
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        return name == pressAction() ? QStringList{QStringLiteral("Alt+C")} : QStringList{};
+    }
+};
+
+QAccessibleInterface* CreateSloganAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("tambrel::ClickableLabel")) return nullptr;
+    return new SloganAccessible(static_cast<ClickableLabel*>(object));
+}
+
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect where) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -71,6 +91,11 @@ frmOprog::frmOprog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     LoadAboutPictures();
+    static const bool accessible = [] {
+        QAccessible::installFactory(&CreateSloganAccessible);
+        return true;
+    }();
+    (void)accessible;
     setObjectName(QStringLiteral("frmOprog"));
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(TwipsToPixels(5340), TwipsToPixels(3135));
@@ -86,6 +111,7 @@ frmOprog::frmOprog(QWidget* parent)
     QLabel* Image1 = AddLabel(this, "Image1", QString(), TwipRect(240, 120, 1065, 1890));
     Image1->setPixmap(QPixmap(QStringLiteral(":/about/emblem.png")));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAccessibleName(QStringLiteral("Эмблема разработчика"));
 
     AddLabel(this, "Label2_5", QStringLiteral("Сайт:"), TwipRect(1560, 840, 720, 300));
 
@@ -99,6 +125,8 @@ frmOprog::frmOprog(QWidget* parent)
     blue.setColor(QPalette::WindowText, SloganBlue);
     Label1->setPalette(blue);
     Label1->setCursor(Qt::PointingHandCursor);
+    Label1->setAccessibleName(SloganText);
+    Label1->setAccessibleDescription(QStringLiteral("Сайт разработчика"));
     connect(Label1, &ClickableLabel::clicked, this, &frmOprog::Label1Click);
 
     AddLabel(this, "Label2_6", QStringLiteral("Версия: v4.2"), TwipRect(1560, 1200, 1560, 300));
@@ -113,6 +141,7 @@ frmOprog::frmOprog(QWidget* parent)
     QLabel* Picture1 = AddLabel(this, "Picture1", QString(), TwipRect(120, 2400, 1200, 675));
     Picture1->setPixmap(QPixmap(QStringLiteral(":/about/flag.png")));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setAccessibleName(QStringLiteral("Флаг России"));
     Picture1->setAutoFillBackground(true);
     QPalette white = Picture1->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -127,6 +156,11 @@ frmOprog::frmOprog(QWidget* parent)
 }
 
 void frmOprog::keyPressEvent(QKeyEvent* event) {
+    // Alt+C on a Latin layout, Alt+С on a Russian one: the same key.
+    if (event->modifiers() == Qt::AltModifier && (event->key() == Qt::Key_C || event->key() == 0x0421)) {
+        Label1Click();
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -142,6 +176,8 @@ void frmOprog::Label1Click() {
     Label1->setCursor(Qt::WaitCursor);
     SaveFileUrl(SiteAddress);
     Label1->setCursor(Qt::PointingHandCursor);
+    Label1->setAccessibleName(SloganText);
+    Label1->setAccessibleDescription(QStringLiteral("Сайт разработчика"));
     unsetCursor();
 }
 

@@ -27,6 +27,8 @@ usrReklamaX::usrReklamaX(QWidget* parent) : QWidget(parent) {
     connect(WebBrowser1, &BannerBrowser::NewWindow2, this, &usrReklamaX::NewWindow2);
     WebBrowser1->setGeometry(contentsRect());
     WebBrowser1->Navigate(BannerAddress);
+    // The panel is named by its page's text.
+    setAccessibleName(WebBrowser1->accessibleName());
 }
 
 void usrReklamaX::resizeEvent(QResizeEvent* event) {
