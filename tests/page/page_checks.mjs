@@ -1,0 +1,112 @@
+// What the page must do beyond the window's lines, opened from file:// with
+// every request caught:
+//   node page_checks.mjs PAGE.html link|narrow|offline
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { launch, close, newTab, load, typeChar, pressKey, pagePath, finish } from './driver.mjs';
+
+// The fragment after "#" → the example in #Primer and the answer; a link is
+// filtered as a paste is, and nothing in it may run.
+const MESSAGE = /^\p{L}/u;
+const LINKS = [
+    ['2+3*4', '2+3*4', '14'],
+    ['%32%2B3%2A4', '2+3*4', '14'],
+    ['%D0%BA(16)-%D0%9A(9)', 'K(16)-K(9)', '1'],
+    ['12%20-%204%20*%202', '12-4*2', '4'],
+    ['(2%2B3', '(2+3', MESSAGE],
+    ['2%2B3%', '2+3', '5'],
+    ['%E0%A4%A+2', '+2', '2'],
+    ['<script>alert(1)</script>', '(1)/', MESSAGE],
+    ['"><img src=x onerror=alert(1)>', '(1)', '1'],
+    ["'><svg/onload=alert(2)>7", '/(2)7', MESSAGE],
+    ['', '', ''],
+];
+
+let passed = 0, failed = 0;
+async function test(name, body) {
+    try {
+        await body();
+        ++passed;
+    } catch (e) {
+        ++failed;
+        console.log(`FAIL ${name}: ${e.message}`);
+    }
+}
+function same(what, actual, expected) {
+    const ok = expected instanceof RegExp ? expected.test(actual) : actual === expected;
+    if (!ok) throw new Error(`${what} «${actual}», expected «${expected}»`);
+}
+
+// The page's copy in a fresh folder whose name has a blank and Cyrillic in it.
+const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'тамбрель страница '));
+const copy = path.join(folder, 'tambrel.html');
+fs.copyFileSync(pagePath, copy);
+const url = pathToFileURL(copy).href;
+const browser = await launch();
+
+// A tab on which any request but for the page itself, data: and blob: is a fault.
+async function tab(viewport) {
+    const page = await newTab(browser, viewport);
+    await page.setRequestInterception(true);
+    page.on('request', r => {
+        const u = r.url();
+        if (u.split('#')[0] === url || /^(data|blob):/.test(u)) return r.continue();
+        page.faults.push(`request ${u}`);
+        r.abort();
+    });
+    return page;
+}
+const noFaults = page => { if (page.faults.length) throw new Error(page.faults.join('; ')); };
+const value = (page, id) => page.$eval(`#${id}`, e => e.value);
+
+const what = process.argv[3];
+if (what === 'link') {
+    const page = await tab();
+    for (const [fragment, example, answer] of LINKS) {
+        await test(`#${fragment}`, async () => {
+            page.faults.length = 0;
+            await page.goto('about:blank');
+            await load(page, `${url}#${fragment}`);
+            same('Primer', await value(page, 'Primer'), example);
+            same('txtOtvet', await value(page, 'txtOtvet'), answer);
+            same('images', await page.$$eval('img, svg', l => l.length), 0);
+            noFaults(page);
+        });
+    }
+} else if (what === 'narrow') {
+    // A phone's width: no sideways scrolling, keys a finger can hit, also
+    // with the lists and the answer of a long example.
+    const page = await tab({ width: 360, height: 640, isMobile: true, hasTouch: true });
+    const fits = async when => {
+        const width = await page.evaluate(() => document.documentElement.scrollWidth);
+        same(`page width ${when}`, width <= 360 ? 'within 360 px' : `${width} px`, 'within 360 px');
+        const small = await page.$$eval('[id^=Knopka]', ks => ks.map(k => [k.id, k.getBoundingClientRect()])
+            .filter(([, r]) => r.width < 44 || r.height < 44).map(([id, r]) => `${id} ${r.width}×${r.height}`));
+        same(`keys under 44 px ${when}`, small.join(', '), '');
+        same('keys', String(await page.$$eval('[id^=Knopka]', ks => ks.length)), '21');
+    };
+    await test('360 px at start', async () => { await load(page, url); await fits('at start'); });
+    await test('360 px with a long example solved', async () => {
+        await load(page, `${url}#${'9999999-9999999+'.repeat(20)}1`);
+        same('DirC items', String(await page.$$eval('#DirC [role=option]', l => l.length)), '40');
+        await fits('after a long example');
+        noFaults(page);
+    });
+} else if (what === 'offline') {
+    await test('offline from a folder of its own', async () => {
+        const page = await tab();
+        await load(page, url);
+        await page.focus('#Primer');
+        for (const c of '2+3*4') await typeChar(page, c);
+        await pressKey(page, 'Return');
+        same('txtOtvet', await value(page, 'txtOtvet'), '14');
+        noFaults(page);
+    });
+} else {
+    throw new Error(`unknown check: ${what}`);
+}
+await close(browser);
+fs.rmSync(folder, { recursive: true, force: true });
+finish(passed, failed);
