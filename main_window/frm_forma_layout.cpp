@@ -8,6 +8,7 @@
 
 #include "form_style.h"
 #include "frm_forma.h"
+#include "keypad_captions.h"
 #include "knopka_label.h"
 #include "list_box.h"
 #include "list_item_size.h"
@@ -19,11 +20,6 @@ namespace {
 
 constexpr int ClientWidth = 11190;
 constexpr int ClientHeight = 4485;
-
-constexpr std::array<const char16_t*, KeyCount> KeyCaptions = {
-    u" 0", u" 1", u" 2", u" 3", u" 4",  u" 5", u" 6", u" 7", u" 8", u" 9", u"  ,",
-    u" +", u" -", u" *", u" /", u" \\", u" ^", u" K", u" (", u" )", u" =",
-};
 
 QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);

@@ -3,14 +3,16 @@
 #include <QDialog>
 #include <QString>
 
+#include "safe_address.h"
+
 class QLabel;
 class QPushButton;
 
 namespace tambrel {
 
 // The maker's site, opened by a click on the slogan.
-inline const QString SiteAddress = QStringLiteral("http://tambrel.example/site/");
-inline const QString SloganText = QStringLiteral("Решаем по шагам");
+inline const QString SiteAddress = QString::fromUtf16(SiteAddressText);
+inline const QString SloganText = QString::fromUtf16(SloganWords);
 
 class ClickableLabel;
 

@@ -1,14 +1,12 @@
 #include "save_file_url.h"
 
 #include "op_url.h"
+#include "safe_address.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QStringEncoder>
-
-#include <array>
 
 namespace tambrel {
 
@@ -19,72 +17,11 @@ const QString PageSuffix = QStringLiteral(
     "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'><title>WWW</title>"
     "</head><body></body></html>");
 
-// The characters windows-1251 holds above ASCII, taken from the code page
-// itself; without it only ASCII counts as representable.
-class CodePage {
-public:
-    CodePage() {
-        QStringDecoder decoder("windows-1251");
-        if (!decoder.isValid()) return;
-        for (int byte = 0x80; byte <= 0xFF; ++byte) {
-            const char one = static_cast<char>(byte);
-            const QString decoded = decoder.decode(QByteArrayView(&one, 1));
-            if (decoded.size() == 1 && decoded[0] != QChar::ReplacementCharacter) {
-                high_[static_cast<size_t>(byte - 0x80)] = decoded[0].unicode();
-            }
-        }
-        valid_ = true;
-    }
-
-    bool Holds(char32_t c) const {
-        if (c < 0x80) return true;
-        if (!valid_) return false;
-        for (char16_t h : high_) {
-            if (h != 0 && h == c) return true;
-        }
-        return false;
-    }
-
-    QByteArray Encode(const QString& text) const {
-        if (!valid_) return text.toLatin1();
-        QStringEncoder encoder("windows-1251");
-        return encoder.encode(text);
-    }
-
-private:
-    std::array<char16_t, 128> high_{};
-    bool valid_ = false;
-};
-
-const CodePage& Cp1251() {
-    static const CodePage page;
-    return page;
-}
-
-// The address comes from web content: a quote would end the attribute and a
-// '<' would open markup in a page the browser runs from a local file.
-bool EndsAttributeOrOpensMarkup(char32_t c) {
-    return c == U'\'' || c == U'"' || c == U'<' || c == U'>' || c < 0x20 || c == 0x7F;
-}
-
-void AppendPercentEncoded(QString& out, char32_t c) {
-    const QString one = QString::fromUcs4(&c, 1);
-    for (char byte : one.toUtf8()) {
-        out += QStringLiteral("%%1").arg(static_cast<unsigned char>(byte), 2, 16, QChar(u'0')).toUpper();
-    }
-}
-
-QString SafeAddress(const QString& address) {
-    QString out;
-    out.reserve(address.size());
-    for (char32_t c : address.toUcs4()) {
-        if (EndsAttributeOrOpensMarkup(c) || !Cp1251().Holds(c)) {
-            AppendPercentEncoded(out, c);
-        } else {
-            out += QString::fromUcs4(&c, 1);
-        }
-    }
-    return out;
+// The page is written in windows-1251; without the code page only Latin-1
+// can be written.
+QByteArray Cp1251(const QString& text) {
+    QStringEncoder encoder("windows-1251");
+    return encoder.isValid() ? encoder.encode(text) : text.toLatin1();
 }
 
 // Writes the whole page or nothing: a page that cannot be completed leaves
@@ -103,7 +40,8 @@ bool WritePage(const QString& path, const QByteArray& page) {
 }  // namespace
 
 QByteArray RedirectPage(const QString& address) {
-    return Cp1251().Encode(PagePrefix + SafeAddress(address) + PageSuffix + QStringLiteral("\r\n"));
+    const QString safe = QString::fromStdU16String(SafeAddress(address.toStdU16String()));
+    return Cp1251(PagePrefix + safe + PageSuffix + QStringLiteral("\r\n"));
 }
 
 void SaveFileUrl(const QString& address) {

@@ -1,0 +1,33 @@
+# The page, tambrel.html: the engine and the input box's rules from the same
+# sources as the desktop program, with the page's glue, as one
+# self-contained file.
+set(TAMBREL_ROOT ${CMAKE_CURRENT_SOURCE_DIR}/..)
+add_library(tambrel_page_rules STATIC
+  ${TAMBREL_ROOT}/main_window/edit_history.cpp
+  ${TAMBREL_ROOT}/main_window/primer_rules.cpp
+  ${TAMBREL_ROOT}/app/take_back.cpp
+  ${TAMBREL_ROOT}/web/safe_address.cpp
+)
+target_include_directories(tambrel_page_rules PUBLIC ${TAMBREL_ROOT}/main_window ${TAMBREL_ROOT}/app ${TAMBREL_ROOT}/web)
+target_link_libraries(tambrel_page_rules PUBLIC tambrel_engine)
+
+add_executable(tambrel_page page.cpp page_window.cpp)
+target_link_libraries(tambrel_page PRIVATE tambrel_page_rules)
+target_link_options(tambrel_page PRIVATE
+  -sENVIRONMENT=web -sMODULARIZE -sEXPORT_NAME=TambrelEngine -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH
+  -sDYNAMIC_EXECUTION=0 -sINCOMING_MODULE_JS_API=[] -sEXPORTED_RUNTIME_METHODS=[])
+
+find_program(TAMBREL_NODE node REQUIRED)
+set(TAMBREL_PAGE_PARTS
+  ${CMAKE_CURRENT_SOURCE_DIR}/tambrel.html ${CMAKE_CURRENT_SOURCE_DIR}/page.js
+  ${TAMBREL_ROOT}/web/Справка.html ${TAMBREL_ROOT}/resources/about/emblem.png ${TAMBREL_ROOT}/resources/about/flag.png)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/tambrel.html
+  COMMAND ${TAMBREL_NODE} ${CMAKE_CURRENT_SOURCE_DIR}/assemble.mjs ${CMAKE_CURRENT_SOURCE_DIR}/tambrel.html
+          $<TARGET_FILE:tambrel_page> ${CMAKE_CURRENT_SOURCE_DIR}/page.js ${TAMBREL_ROOT}/web/Справка.html
+          ${TAMBREL_ROOT}/resources/about ${CMAKE_BINARY_DIR}/tambrel.html
+  DEPENDS tambrel_page ${CMAKE_CURRENT_SOURCE_DIR}/assemble.mjs ${TAMBREL_PAGE_PARTS}
+  COMMENT "tambrel.html, one file"
+  VERBATIM
+)
+add_custom_target(tambrel_html ALL DEPENDS ${CMAKE_BINARY_DIR}/tambrel.html)
