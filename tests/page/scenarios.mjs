@@ -69,7 +69,10 @@ async function act(page, step) {
             const count = verb === 'dclick' ? 2 : 1;
             const control = /^[A-Za-z]/.test(args[0]) && await $(page, args[0]);
             if (control && args[1]) {
-                await click(page, (await control.$$('[role=option]'))[args[1] - 1], { count });
+                // Scrolled to first, as a user does with a row out of sight.
+                const row = (await control.$$('[role=option]'))[args[1] - 1];
+                await row.evaluate(r => r.scrollIntoView({ block: 'nearest' }));
+                await click(page, row, { count });
             } else if (control) {
                 await click(page, control, { count, at: [5, 5] });
             } else {
@@ -93,8 +96,8 @@ async function act(page, step) {
         } else {
             throw new Error(`unknown step: ${step}`);
         }
-        await settle(page);
     }
+    await settle(page);
 }
 
 async function check(page, key, value) {
