@@ -1,45 +1,24 @@
-// What the page must do beyond the window's lines, opened from file:// with
-// every request caught:
+// What the page must do beyond the window's lines, opened over file:// from
+// a copy in a fresh folder, with every request caught:
 //   node page_checks.mjs PAGE.html link|narrow|offline
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launch, close, newTab, load, typeChar, pressKey, pagePath, finish } from './driver.mjs';
+import { launch, close, newTab, load, typeChar, pressKey, pagePath, same, tally } from './driver.mjs';
 
-// The fragment after "#" → the example in #Primer and the answer; a link is
-// filtered as a paste is, and nothing in it may run.
+// The fragment after "#" → the example in #Primer and the answer. A link is
+// decoded as a URL is (a broken escape stands for no character) and filtered
+// as a paste is; nothing in it may run.
 const MESSAGE = /^\p{L}/u;
 const LINKS = [
-    ['2+3*4', '2+3*4', '14'],
-    ['%32%2B3%2A4', '2+3*4', '14'],
-    ['%D0%BA(16)-%D0%9A(9)', 'K(16)-K(9)', '1'],
-    ['12%20-%204%20*%202', '12-4*2', '4'],
-    ['(2%2B3', '(2+3', MESSAGE],
-    ['2%2B3%', '2+3', '5'],
-    ['%E0%A4%A+2', '+2', '2'],
-    ['<script>alert(1)</script>', '(1)/', MESSAGE],
-    ['"><img src=x onerror=alert(1)>', '(1)', '1'],
-    ["'><svg/onload=alert(2)>7", '/(2)7', MESSAGE],
-    ['', '', ''],
+    ['2+3*4', '2+3*4', '14'], ['%32%2B3%2A4', '2+3*4', '14'], ['%D0%BA(16)-%D0%9A(9)', 'K(16)-K(9)', '1'],
+    ['12%20-%204%20*%202', '12-4*2', '4'], ['(2%2B3', '(2+3', MESSAGE], ['2%2B3%', '2+3', '5'],
+    ['%E0%A4%A+2', '+2', '2'], ['7%', '7', '7'], ['<script>alert(1)</script>', '(1)/', MESSAGE],
+    ['"><img src=x onerror=alert(1)>', '(1)', '1'], ["'><svg/onload=alert(2)>7", '/(2)7', MESSAGE], ['', '', ''],
 ];
 
-let passed = 0, failed = 0;
-async function test(name, body) {
-    try {
-        await body();
-        ++passed;
-    } catch (e) {
-        ++failed;
-        console.log(`FAIL ${name}: ${e.message}`);
-    }
-}
-function same(what, actual, expected) {
-    const ok = expected instanceof RegExp ? expected.test(actual) : actual === expected;
-    if (!ok) throw new Error(`${what} «${actual}», expected «${expected}»`);
-}
-
-// The page's copy in a fresh folder whose name has a blank and Cyrillic in it.
+// A folder whose name has a blank and Cyrillic in it.
 const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'тамбрель страница '));
 const copy = path.join(folder, 'tambrel.html');
 fs.copyFileSync(pagePath, copy);
@@ -51,14 +30,13 @@ async function tab(viewport) {
     const page = await newTab(browser, viewport);
     await page.setRequestInterception(true);
     page.on('request', r => {
-        const u = r.url();
-        if (u.split('#')[0] === url || /^(data|blob):/.test(u)) return r.continue();
-        page.faults.push(`request ${u}`);
+        if (r.url().split('#')[0] === url || /^(data|blob):/.test(r.url())) return r.continue();
+        page.faults.push(`request ${r.url()}`);
         r.abort();
     });
     return page;
 }
-const noFaults = page => { if (page.faults.length) throw new Error(page.faults.join('; ')); };
+const noFaults = page => same('faults', page.faults.join('; '), '');
 const value = (page, id) => page.$eval(`#${id}`, e => e.value);
 
 const what = process.argv[3];
@@ -69,7 +47,7 @@ if (what === 'link') {
     await load(page, url);
     const before = await active();
     for (const [fragment, example, answer] of LINKS) {
-        await test(`#${fragment}`, async () => {
+        await tally.run(`#${fragment}`, async () => {
             page.faults.length = 0;
             await page.goto('about:blank');
             await load(page, `${url}#${fragment}`);
@@ -83,26 +61,24 @@ if (what === 'link') {
     // A phone's width: no sideways scrolling, keys a finger can hit, also
     // with the lists and the answer of a long example.
     const page = await tab({ width: 360, height: 640, isMobile: true, hasTouch: true });
-    const fits = async when => {
+    const fits = async () => {
         const width = await page.evaluate(() => document.documentElement.scrollWidth);
-        same(`page width ${when}`, width <= 360 ? 'within 360 px' : `${width} px`, 'within 360 px');
-        const small = await page.$$eval('[id^=Knopka]', ks => ks.map(k => [k.id, k.getBoundingClientRect()])
-            .filter(([, r]) => r.width < 44 || r.height < 44).map(([id, r]) => `${id} ${r.width}×${r.height}`));
-        same(`keys under 44 px ${when}`, small.join(', '), '');
-        same('keys', String(await page.$$eval('[id^=Knopka]', ks => ks.length)), '21');
-    };
-    await test('360 px at start', async () => { await load(page, url); await fits('at start'); });
-    await test('360 px with a long example solved', async () => {
-        await load(page, `${url}#${'9999999-9999999+'.repeat(20)}1`);
-        same('DirC items', String(await page.$$eval('#DirC [role=option]', l => l.length)), '40');
-        await fits('after a long example');
+        same('page width', width <= 360 ? 'within 360 px' : `${width} px`, 'within 360 px');
+        same('keys under 44 px', await page.$$eval('[id^=Knopka]', ks => ks.map(k => [k.id, k.getBoundingClientRect()])
+            .filter(([, r]) => r.width < 44 || r.height < 44).map(([id, r]) => `${id} ${r.width}×${r.height}`).join(', ')), '');
+        same('keys', await page.$$eval('[id^=Knopka]', ks => ks.length), 21);
         noFaults(page);
+    };
+    await tally.run('360 px at start', async () => { await load(page, url); await fits(); });
+    await tally.run('360 px with a long example solved', async () => {
+        await load(page, `${url}#${'9999999-9999999+'.repeat(20)}1`);
+        same('actions', await page.$$eval('#DirC [role=option]', l => l.length), 40);
+        await fits();
     });
 } else if (what === 'offline') {
-    await test('offline from a folder of its own', async () => {
+    await tally.run('offline from a folder of its own', async () => {
         const page = await tab();
         await load(page, url);
-        await page.focus('#Primer');
         for (const c of '2+3*4') await typeChar(page, c);
         await pressKey(page, 'Return');
         same('txtOtvet', await value(page, 'txtOtvet'), '14');
@@ -113,4 +89,4 @@ if (what === 'link') {
 }
 await close(browser);
 fs.rmSync(folder, { recursive: true, force: true });
-finish(passed, failed);
+tally.finish();
