@@ -22,9 +22,27 @@ using namespace tambrel;
 
 // The keys' spoken names, for the buttons' labels.
 constexpr std::array<const char16_t*, KeyCount> KeyNames = {
-    u"ноль", u"один", u"два", u"три", u"четыре", u"пять", u"шесть", u"семь", u"восемь", u"девять",
-    u"запятая", u"плюс", u"минус", u"умножить", u"разделить", u"целочисленное деление", u"степень",
-    u"квадратный корень", u"открывающая скобка", u"закрывающая скобка", u"равно",
+    u"ноль",
+    u"один",
+    u"два",
+    u"три",
+    u"четыре",
+    u"пять",
+    u"шесть",
+    u"семь",
+    u"восемь",
+    u"девять",
+    u"запятая",
+    u"плюс",
+    u"минус",
+    u"умножить",
+    u"разделить",
+    u"целочисленное деление",
+    u"степень",
+    u"квадратный корень",
+    u"открывающая скобка",
+    u"закрывающая скобка",
+    u"равно",
 };
 
 struct Page {
@@ -47,8 +65,9 @@ Page& P() {
 const std::u16string& ListItem(ResultList list, int index) {
     static const std::u16string none;
     const auto& items = P().window.items(list);
-    return index >= 0 && static_cast<std::size_t>(index) < items.size() ? items[static_cast<std::size_t>(index)]
-                                                                         : none;
+    return index >= 0 && static_cast<std::size_t>(index) < items.size()
+               ? items[static_cast<std::size_t>(index)]
+               : none;
 }
 
 const char16_t* Key(const std::array<const char16_t*, KeyCount>& table, int index) {
@@ -107,12 +126,15 @@ EMSCRIPTEN_KEEPALIVE void tambrel_delete() {
     if (!P().box.selectedText().empty()) P().box.insert({});
 }
 
-EMSCRIPTEN_KEEPALIVE int tambrel_toggle_switch() { return ReplaceWithAnswer = ToggledSwitch(ReplaceWithAnswer); }
+EMSCRIPTEN_KEEPALIVE int tambrel_toggle_switch() {
+    return ReplaceWithAnswer = ToggledSwitch(ReplaceWithAnswer);
+}
 EMSCRIPTEN_KEEPALIVE void tambrel_set_switch(int value) { ReplaceWithAnswer = value; }
 
 // Item index of DirPr (-1 for none) taken back into the example.
 EMSCRIPTEN_KEEPALIVE void tambrel_take_back(int index) {
-    if (const auto remainder = TakenBack(ListItem(ResultList::DirPr, index))) P().box.setWholeText(*remainder);
+    if (const auto remainder = TakenBack(ListItem(ResultList::DirPr, index)))
+        P().box.setWholeText(*remainder);
 }
 
 // The example a link brings (just written): filtered as a paste is, put in
@@ -125,8 +147,8 @@ EMSCRIPTEN_KEEPALIVE void tambrel_link() {
 // Which Edit items are offered: 1 Undo, 2 Redo, 4 Copy and Delete, 8 Paste.
 EMSCRIPTEN_KEEPALIVE int tambrel_offers(int clipboardHoldsText) {
     const Page& p = P();
-    return (p.rules.canUndo() ? 1 : 0) | (p.rules.canRedo() ? 2 : 0) | (p.box.selectedText().empty() ? 0 : 4) |
-           (clipboardHoldsText != 0 ? 8 : 0);
+    return (p.rules.canUndo() ? 1 : 0) | (p.rules.canRedo() ? 2 : 0) |
+           (p.box.selectedText().empty() ? 0 : 4) | (clipboardHoldsText != 0 ? 8 : 0);
 }
 
 // 0 selection start, 1 selection end, 2 caret at the start, 3 ExampleState,

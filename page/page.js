@@ -85,7 +85,7 @@ TambrelEngine().then((M) => {
     const release = () => { run(() => M._tambrel_keypad(i)); keys[lastPressed].style.background = 'ButtonFace'; };
     key.addEventListener('pointerdown', (e) => {
       e.preventDefault();  // the focus and the caret stay where they are
-      key.setPointerCapture(e.pointerId);
+      try { key.setPointerCapture(e.pointerId); } catch { /* a pointer already gone */ }
       held = i;
       press();
     });

@@ -4,9 +4,7 @@
 
 namespace tambrel {
 
-int PageBox::clamped(int position) const {
-    return std::clamp(position, 0, static_cast<int>(text_.size()));
-}
+int PageBox::clamped(int position) const { return std::clamp(position, 0, static_cast<int>(text_.size())); }
 
 void PageBox::setCursorPosition(int position) {
     start_ = end_ = clamped(position);
@@ -39,7 +37,8 @@ void PageBox::setWholeText(const std::u16string& text) {
 void PageBox::insert(const std::u16string& text) {
     bool dirty = start_ < end_;
     text_.erase(static_cast<std::size_t>(start_), static_cast<std::size_t>(end_ - start_));
-    const auto room = static_cast<std::size_t>(PrimerCapacity) - std::min(text_.size(), std::size_t{PrimerCapacity});
+    const auto room =
+        static_cast<std::size_t>(PrimerCapacity) - std::min(text_.size(), std::size_t{PrimerCapacity});
     if (room != 0) {
         const std::u16string taken = text.substr(0, room);
         text_.insert(static_cast<std::size_t>(start_), taken);
