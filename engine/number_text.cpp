@@ -1,80 +1,166 @@
 #include "number_text.h"
 
-#include <charconv>
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 #include "example_text.h"
 
 namespace tambrel {
 
-std::optional<float> ReadNumber(std::u16string_view text) {
-    std::string ascii;
-    ascii.reserve(text.size() + 2);
-    std::size_t i = 0;
-    const bool negative = !text.empty() && text[0] == u'-';
-    if (negative) {
-        ascii.push_back('-');
-        i = 1;
+namespace {
+
+// A positive number as d1,d2d3... times ten to the power exponent: d1 not
+// 0, no trailing zeros. Reading and writing both work on this exact form,
+// so neither the locale nor a library conversion has a say in them.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+int Compare(const Decimal& a, const Decimal& b) {
+    if (a.exponent != b.exponent) return a.exponent < b.exponent ? -1 : 1;
+    return a.digits.compare(b.digits);
+}
+
+// The exact decimal value of a positive finite double m × 2^e: m × 2^e
+// itself, or m × 5^-e shifted -e places, worked out in limbs of nine
+// decimal digits.
+Decimal ExactDecimal(double value) {
+    int e = 0;
+    auto m = static_cast<std::uint64_t>(std::ldexp(std::frexp(value, &e), 53));
+    const int zeros = std::countr_zero(m);
+    m >>= zeros;
+    e += zeros - 53;
+    constexpr std::uint32_t Base = 1'000'000'000;
+    std::vector<std::uint32_t> limbs{static_cast<std::uint32_t>(m % Base),
+                                     static_cast<std::uint32_t>(m / Base % Base),
+                                     static_cast<std::uint32_t>(m / Base / Base)};
+    const auto multiply = [&limbs](std::uint32_t factor) {
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : limbs) {
+            carry += std::uint64_t{limb} * factor;
+            limb = static_cast<std::uint32_t>(carry % Base);
+            carry /= Base;
+        }
+        if (carry != 0) limbs.push_back(static_cast<std::uint32_t>(carry));
+    };
+    for (int left = e; left > 0; left -= 29) multiply(std::uint32_t{1} << std::min(left, 29));
+    for (int left = -e; left > 0; left -= 12) {
+        std::uint32_t power = 1;  // 5^12 is the largest power of five below the base
+        for (int i = 0; i < std::min(left, 12); ++i) power *= 5;
+        multiply(power);
     }
+    std::string text;
+    for (auto limb = limbs.rbegin(); limb != limbs.rend(); ++limb)
+        for (std::uint32_t unit = Base / 10; unit > 0; unit /= 10)
+            text.push_back(static_cast<char>('0' + *limb / unit % 10));
+    const std::size_t first = text.find_first_not_of('0');
+    Decimal d{text.substr(first, text.find_last_not_of('0') + 1 - first), 0};
+    d.exponent = static_cast<int>(text.size() - first) - 1 - std::max(-e, 0);
+    return d;
+}
+
+// Whether the decimal lies above (> 0), on (0) or below (< 0) the point
+// halfway between low and the next float up; past the largest float that
+// next one is 2^128, where the rounding to infinity begins.
+int AgainstHalfway(const Decimal& d, float low) {
+    const float high = std::nextafter(low, std::numeric_limits<float>::infinity());
+    const double halfway = (static_cast<double>(low) + (std::isinf(high) ? std::ldexp(1.0, 128) : high)) / 2;
+    return Compare(d, ExactDecimal(halfway));
+}
+
+// The last bit of the float's encoding; std::bit_cast is not in every
+// standard library the engine is built with.
+bool OddMantissa(float value) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits & 1) != 0;
+}
+
+// The float nearest to a positive decimal, ties to the even mantissa:
+// walked to from a close guess by comparing with the exact halfway points,
+// so the guess's own rounding does not matter. Beyond the largest float it
+// is infinity, below half the smallest it is 0.
+float NearestFloat(const Decimal& d) {
+    constexpr float Infinity = std::numeric_limits<float>::infinity();
+    const std::size_t used = std::min<std::size_t>(d.digits.size(), 17);
+    double guess = 0;
+    for (std::size_t i = 0; i < used; ++i) guess = guess * 10 + (d.digits[i] - '0');
+    guess *= std::pow(10.0, d.exponent + 1 - static_cast<int>(used));
+    float f = guess > std::numeric_limits<float>::max() ? Infinity : static_cast<float>(guess);
+    while (!std::isinf(f)) {
+        const int c = AgainstHalfway(d, f);
+        if (c < 0 || (c == 0 && !OddMantissa(f))) break;
+        f = std::nextafter(f, Infinity);
+    }
+    while (f > 0) {
+        const int c = AgainstHalfway(d, std::nextafter(f, 0.0f));
+        if (c > 0 || (c == 0 && !OddMantissa(f))) break;
+        f = std::nextafter(f, 0.0f);
+    }
+    return f;
+}
+
+}  // namespace
+
+std::optional<float> ReadNumber(std::u16string_view text) {
+    const bool negative = text.starts_with(u'-');
+    Decimal d;
     bool comma = false;
-    bool digits = false;
-    bool wholeDigits = false;  // a non-zero digit before the comma
-    for (; i < text.size(); ++i) {
+    int count = 0;  // digits read
+    int whole = 0;  // of them before the comma
+    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (IsDigit(c)) {
-            digits = true;
-            wholeDigits = wholeDigits || (!comma && c != u'0');
-            ascii.push_back(static_cast<char>(c));
+            // The first significant digit: its exponent is the number of whole
+            // digits less count + 1, once that number is known.
+            if (d.digits.empty() && c != u'0') d.exponent = -count - 1;
+            if (!d.digits.empty() || c != u'0') d.digits.push_back(static_cast<char>(c));
+            ++count;
+            if (!comma) ++whole;
         } else if (c == DecimalComma && !comma) {
             comma = true;
-            if (!digits) ascii.push_back('0');
-            ascii.push_back('.');
         } else {
             return std::nullopt;
         }
     }
-    if (!digits) {
-        // A lone comma is a zero; a lone sign, or a sign with a comma, is not.
-        if (comma && !negative) return 0.0f;
-        return std::nullopt;
-    }
-    float value = 0.0f;
-    const auto [end, ec] =
-        std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);
-    if (ec == std::errc::result_out_of_range) {
-        value = wholeDigits ? std::numeric_limits<float>::infinity() : 0.0f;
-        if (negative) value = -value;
-    } else if (ec != std::errc() || end != ascii.data() + ascii.size()) {
-        return std::nullopt;
-    }
-    return value;
+    // A lone comma is a zero; a lone sign, or a sign with a comma, is not.
+    if (count == 0) return comma && !negative ? std::optional(0.0f) : std::nullopt;
+    d.exponent += whole;
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    const float value = d.digits.empty() ? 0.0f : NearestFloat(d);
+    return negative ? -value : value;
 }
 
 namespace {
 
 // The letter between the digits and the exponent: "3,333333E-05".
 constexpr char ExponentMark = 'E';
+constexpr std::size_t SignificantDigits = 7;
 
 // The seven significant digits of |value| without trailing zeros, and the
 // decimal exponent of the first one; ties are settled on the float's exact
 // binary value, halves to even.
-struct Digits {
-    std::string digits;
-    int exponent = 0;
-};
-
-Digits SignificantDigits(float value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(static_cast<double>(value)),
-                                      std::chars_format::scientific, 6);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    Digits d;
-    d.digits.push_back(text[0]);
-    const std::size_t e = text.find('e');
-    d.digits.append(text.substr(2, e - 2));
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), d.exponent);
+Decimal Rounded(float value) {
+    Decimal d = ExactDecimal(std::fabs(static_cast<double>(value)));
+    if (d.digits.size() <= SignificantDigits) return d;
+    const char next = d.digits[SignificantDigits];
+    const bool pastHalf = d.digits.size() > SignificantDigits + 1;  // a non-zero digit further on
+    d.digits.resize(SignificantDigits);
+    if (next > '5' || (next == '5' && (pastHalf || (d.digits.back() - '0') % 2 == 1))) {
+        while (!d.digits.empty() && d.digits.back() == '9') d.digits.pop_back();
+        if (d.digits.empty()) {
+            d.digits = "1";
+            ++d.exponent;
+        } else {
+            ++d.digits.back();
+        }
+    }
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
     return d;
 }
 
@@ -83,7 +169,7 @@ std::u16string Widen(const std::string& s) { return std::u16string(s.begin(), s.
 // Both renderings share the digits and the choice of form; they differ in
 // the separator and in whether a whole part "0" is written.
 std::string Render(float value, char separator, bool writeZeroWhole) {
-    const Digits d = SignificantDigits(value);
+    const Decimal d = Rounded(value);
     std::string out;
     if (d.exponent >= -4 && d.exponent <= 6) {
         std::string whole;

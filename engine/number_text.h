@@ -27,7 +27,8 @@ inline constexpr float NumberLimit = [] {
 // as the decimal comma; ",5" reads 0,5, "5," reads 5 and a lone "," reads 0.
 // The decimal value is rounded correctly to float. Anything else (two
 // commas, a lone "-", "-,", other characters) is not a number: nullopt.
-// A number too large for float reads as an infinity of its sign.
+// A number too large for float reads as an infinity of its sign, one too
+// small for it as a zero of its sign.
 std::optional<float> ReadNumber(std::u16string_view text);
 
 // Plain rendering, used in the example and the answer: "2,5", "-0,5",

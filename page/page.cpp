@@ -138,8 +138,9 @@ EMSCRIPTEN_KEEPALIVE void tambrel_take_back(int index) {
 }
 
 // The example a link brings (just written): filtered as a paste is, put in
-// as one change and solved.
+// over whatever the box held as one change, and solved.
 EMSCRIPTEN_KEEPALIVE void tambrel_link() {
+    P().rules.selectAll();
     P().rules.paste(P().in);
     P().rules.solveWhenChanged();
 }

@@ -2,7 +2,6 @@
 // and prints what the main window would show for each.
 
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -15,10 +14,8 @@ namespace {
 
 using namespace tambrel;
 
-void PrintLine(std::string_view key, std::u16string_view value) {
-    std::cout << key << ": " << Utf16ToUtf8(value) << '\n';
-}
-
+// One example's block, written at once: the WebAssembly build writes every
+// piece it is handed straight to node.
 void Solve(const std::string& line, const std::u16string& example, bool replace) {
     PlainWindow window(example);
     SetEngineWindow(&window);
@@ -27,15 +24,28 @@ void Solve(const std::string& line, const std::u16string& example, bool replace)
     SolveExample();
     SetEngineWindow(nullptr);
 
-    std::cout << "example: " << line << '\n';
-    for (const auto& item : window.dirC) PrintLine("DirC", item);
-    for (const auto& item : window.dirPr) PrintLine("DirPr", item);
-    PrintLine("txtOtvet", window.otvet);
-    PrintLine("Primer", window.primer);
-    std::cout << "caret: " << window.caret << '\n';
-    std::cout << "state: " << (ExampleState == Solved ? "Solved" : "Changed") << '\n';
-    if (window.boxShown) PrintLine("box", window.boxText);
-    std::cout << '\n';
+    std::string block = "example: " + line + "\n";
+    const auto add = [&block](std::string_view key, std::u16string_view value) {
+        block.append(key).append(": ").append(Utf16ToUtf8(value)).append("\n");
+    };
+    for (const auto& item : window.dirC) add("DirC", item);
+    for (const auto& item : window.dirPr) add("DirPr", item);
+    add("txtOtvet", window.otvet);
+    add("Primer", window.primer);
+    block += "caret: " + std::to_string(window.caret) + "\n";
+    block += ExampleState == Solved ? "state: Solved\n" : "state: Changed\n";
+    if (window.boxShown) add("box", window.boxText);
+    block += "\n";
+    std::fwrite(block.data(), 1, block.size(), stdout);
+}
+
+// One line of standard input without its line end; false at the end of the
+// input.
+bool ReadLine(std::string& line) {
+    line.clear();
+    int c = 0;
+    while ((c = std::getchar()) != EOF && c != '\n') line.push_back(static_cast<char>(c));
+    return c == '\n' || !line.empty();
 }
 
 }  // namespace
@@ -43,27 +53,22 @@ void Solve(const std::string& line, const std::u16string& example, bool replace)
 int main(int argc, char** argv) {
     bool replace = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--replace") {
+        if (std::string_view(argv[i]) == "--replace") {
             replace = true;
         } else {
-            std::cerr << "Использование: tambrel-solve [--replace] < примеры.txt\n";
+            std::fputs("Использование: tambrel-solve [--replace] < примеры.txt\n", stderr);
             return 2;
         }
     }
-    std::ios::sync_with_stdio(false);
     std::string line;
-    long number = 0;
-    while (std::getline(std::cin, line)) {
-        ++number;
+    for (long number = 1; ReadLine(line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const auto example = Utf8ToUtf16(line);
         if (!example) {
-            std::cerr << "Строка " << number << ": текст не в кодировке UTF-8, пример пропущен.\n";
+            std::fprintf(stderr, "Строка %ld: текст не в кодировке UTF-8, пример пропущен.\n", number);
             continue;
         }
         Solve(line, *example, replace);
     }
-    std::cout.flush();
-    return std::cout ? 0 : 1;
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
