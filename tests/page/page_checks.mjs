@@ -1,0 +1,92 @@
+// What the page must do beyond the window's lines, opened over file:// from
+// a copy in a fresh folder, with every request caught:
+//   node page_checks.mjs PAGE.html link|narrow|offline
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { launch, close, newTab, load, typeChar, pressKey, pagePath, same, tally } from './driver.mjs';
+
+// The fragment after "#" → the example in #Primer and the answer. A link is
+// decoded as a URL is (a broken escape stands for no character) and filtered
+// as a paste is; nothing in it may run.
+const MESSAGE = /^\p{L}/u;
+const LINKS = [
+    ['2+3*4', '2+3*4', '14'], ['%32%2B3%2A4', '2+3*4', '14'], ['%D0%BA(16)-%D0%9A(9)', 'K(16)-K(9)', '1'],
+    ['12%20-%204%20*%202', '12-4*2', '4'], ['(2%2B3', '(2+3', MESSAGE], ['2%2B3%', '2+3', '5'],
+    ['%E0%A4%A+2', '+2', '2'], ['7%', '7', '7'], ['<script>alert(1)</script>', '(1)/', MESSAGE],
+    ['"><img src=x onerror=alert(1)>', '(1)', '1'], ["'><svg/onload=alert(2)>7", '/(2)7', MESSAGE], ['', '', ''],
+];
+
+// A folder whose name has a blank and Cyrillic in it.
+const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'тамбрель страница '));
+const copy = path.join(folder, 'tambrel.html');
+fs.copyFileSync(pagePath, copy);
+const url = pathToFileURL(copy).href;
+const browser = await launch();
+
+// A tab on which any request but for the page itself, data: and blob: is a fault.
+async function tab(viewport) {
+    const page = await newTab(browser, viewport);
+    await page.setRequestInterception(true);
+    page.on('request', r => {
+        if (r.url().split('#')[0] === url || /^(data|blob):/.test(r.url())) return r.continue();
+        page.faults.push(`request ${r.url()}`);
+        r.abort();
+    });
+    return page;
+}
+const noFaults = page => same('faults', page.faults.join('; '), '');
+const value = (page, id) => page.$eval(`#${id}`, e => e.value);
+
+const what = process.argv[3];
+if (what === 'link') {
+    const page = await tab();
+    // What may run or load: as many such elements as the page has without a link.
+    const active = () => page.$$eval('img, svg, script, iframe, object, embed', l => l.length);
+    await load(page, url);
+    const before = await active();
+    for (const [fragment, example, answer] of LINKS) {
+        await tally.run(`#${fragment}`, async () => {
+            page.faults.length = 0;
+            await page.goto('about:blank');
+            await load(page, `${url}#${fragment}`);
+            noFaults(page);
+            same('images, scripts and frames', await active(), before);
+            same('Primer', await value(page, 'Primer'), example);
+            same('txtOtvet', await value(page, 'txtOtvet'), answer);
+        });
+    }
+} else if (what === 'narrow') {
+    // A phone's width: no sideways scrolling, keys a finger can hit, also
+    // with the lists and the answer of a long example.
+    const page = await tab({ width: 360, height: 640, isMobile: true, hasTouch: true });
+    const fits = async () => {
+        const width = await page.evaluate(() => document.documentElement.scrollWidth);
+        same('page width', width <= 360 ? 'within 360 px' : `${width} px`, 'within 360 px');
+        same('keys under 44 px', await page.$$eval('[id^=Knopka]', ks => ks.map(k => [k.id, k.getBoundingClientRect()])
+            .filter(([, r]) => r.width < 44 || r.height < 44).map(([id, r]) => `${id} ${r.width}×${r.height}`).join(', ')), '');
+        same('keys', await page.$$eval('[id^=Knopka]', ks => ks.length), 21);
+        noFaults(page);
+    };
+    await tally.run('360 px at start', async () => { await load(page, url); await fits(); });
+    await tally.run('360 px with a long example solved', async () => {
+        await load(page, `${url}#${'9999999-9999999+'.repeat(20)}1`);
+        same('actions', await page.$$eval('#DirC [role=option]', l => l.length), 40);
+        await fits();
+    });
+} else if (what === 'offline') {
+    await tally.run('offline from a folder of its own', async () => {
+        const page = await tab();
+        await load(page, url);
+        for (const c of '2+3*4') await typeChar(page, c);
+        await pressKey(page, 'Return');
+        same('txtOtvet', await value(page, 'txtOtvet'), '14');
+        noFaults(page);
+    });
+} else {
+    throw new Error(`unknown check: ${what}`);
+}
+await close(browser);
+fs.rmSync(folder, { recursive: true, force: true });
+tally.finish();
