@@ -167,10 +167,21 @@ TambrelEngine().then((M) => {
   });
 
   // The Edit and Help commands; each shortcut acts only while its item is offered.
+  // Whether the clipboard holds plain text, where the browser lets the page
+  // look; where it does not, Paste is offered and finds out when chosen.
   const canReadClipboard = !!(navigator.clipboard && navigator.clipboard.readText);
+  let clipboardHoldsText = canReadClipboard;
+  async function lookAtClipboard() {
+    try {
+      const permission = await navigator.permissions.query({ name: 'clipboard-read' });
+      if (permission.state !== 'granted') return;
+      const items = await navigator.clipboard.read();
+      clipboardHoldsText = items.some((item) => item.types.includes('text/plain'));
+    } catch { /* the clipboard is not the page's to see */ }
+  }
   function offered(id) {
     let bits = 0;
-    run(() => { bits = M._tambrel_offers(canReadClipboard ? 1 : 0); });
+    run(() => { bits = M._tambrel_offers(clipboardHoldsText ? 1 : 0); });
     return { EditUndo: bits & 1, EditRedo: bits & 2, EditCopy: bits & 4, EditDelete: bits & 4, EditPaste: bits & 8 }[id] ?? 1;
   }
   const storeSwitch = (value) => { try { localStorage.setItem(SwitchKey, value === 1 ? '1' : '0'); } catch { /* kept for this visit */ } };
@@ -184,7 +195,8 @@ TambrelEngine().then((M) => {
       copying = null;
     },
     EditPaste() {
-      navigator.clipboard.readText().then((t) => { if (t) run(() => { put(t); M._tambrel_paste(); }); }, () => {});
+      // A clipboard without text pastes nothing over the selection.
+      navigator.clipboard.readText().then((t) => run(() => { put(t); M._tambrel_paste(); }), () => {});
     },
     EditDelete() {
       const focused = document.activeElement;
@@ -240,9 +252,10 @@ TambrelEngine().then((M) => {
     if (!$('menubar').contains(document.activeElement)) returnFocus = document.activeElement;
     titles[0].focus();
   }
-  function openMenu(title, focusFirst) {
+  async function openMenu(title, focusFirst) {
     closeMenus(false);
     if (title === titles[0]) {
+      await lookAtClipboard();
       for (const item of itemsOf(title)) {
         if (item.id in commands && item.id !== 'EditPrimerOtvet') item.setAttribute('aria-disabled', String(!offered(item.id)));
       }
@@ -349,9 +362,10 @@ TambrelEngine().then((M) => {
   function solveLink() {
     const raw = location.hash.slice(1);
     if (!raw) return;
-    const decoded = raw.replace(/(%[0-9A-Fa-f]{2})+/g, (run) => {
-      try { return decodeURIComponent(run); } catch { return run.replace(/%([0-7][0-9A-Fa-f])/g, (_, h) => String.fromCharCode(parseInt(h, 16))); }
-    });
+    // Each run of escapes is UTF-8; what is not becomes U+FFFD, which the
+    // filter drops, as a browser reads a broken address.
+    const bytes = (run) => Uint8Array.from(run.slice(1).split('%'), (h) => parseInt(h, 16));
+    const decoded = raw.replace(/(%[0-9A-Fa-f]{2})+/g, (run) => new TextDecoder().decode(bytes(run)));
     run(() => { put(decoded); M._tambrel_link(); });
   }
   window.addEventListener('hashchange', solveLink);

@@ -36,7 +36,8 @@ const settle = page => page.evaluate(() => new Promise(r => requestAnimationFram
 const menuOf = item => item.startsWith('Help') ? '#Help' : '#Edit';
 async function toggleMenu(page, item, open) {
     if (open !== await page.$eval(menuOf(item), m => m.getAttribute('aria-expanded') === 'true')) await click(page, await page.$(menuOf(item)));
-    await settle(page);
+    // The Edit menu opens once the page has looked at the clipboard.
+    await page.waitForFunction((m, o) => document.querySelector(m).getAttribute('aria-expanded') === String(o), {}, menuOf(item), open);
 }
 
 async function act(page, step) {
