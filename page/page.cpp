@@ -147,8 +147,8 @@ EMSCRIPTEN_KEEPALIVE int tambrel_number(int what) {
         case 8: return static_cast<int>(p.window.dirC.size());
         case 9: return static_cast<int>(p.window.dirPr.size());
         case 10: {
-            const bool focus = p.window.primerFocus;
-            p.window.primerFocus = false;
+            const bool focus = p.window.primerFocused;
+            p.window.primerFocused = false;
             return focus ? 1 : 0;
         }
         default: return 0;

@@ -69,28 +69,27 @@ void PageBox::sync(std::u16string text, int start, int end, bool caretAtStart) {
 }
 
 void PageWindow::setOtvetText(const std::u16string& text) {
-    otvet = text;
+    PlainWindow::setOtvetText(text);
     ++otvetVersion;
 }
 
 void PageWindow::clearList(ResultList list) {
-    items(list).clear();
+    PlainWindow::clearList(list);
     ++listsVersion;
 }
 
 void PageWindow::setListTooltip(ResultList list, const std::u16string& text) {
-    (list == ResultList::DirC ? dirCTooltip : dirPrTooltip) = text;
+    PlainWindow::setListTooltip(list, text);
     ++listsVersion;
 }
 
 void PageWindow::appendListItem(ResultList list, const std::u16string& item) {
-    items(list).push_back(item);
+    PlainWindow::appendListItem(list, item);
     ++listsVersion;
 }
 
 void PageWindow::showCriticalError(const std::u16string& title, const std::u16string& text) {
-    boxTitle = title;
-    boxText = text;
+    PlainWindow::showCriticalError(title, text);
     ++boxVersion;
 }
 

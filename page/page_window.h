@@ -2,10 +2,9 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "engine_window.h"
 #include "example_box.h"
+#include "plain_window.h"
 
 namespace tambrel {
 
@@ -46,37 +45,25 @@ private:
     bool caretAtStart_ = false;
 };
 
-// What the engine writes into the page, kept until the script draws it.
-class PageWindow : public EngineWindow {
+// What the engine writes into the page, kept until the script draws it;
+// the example itself is the page's box.
+class PageWindow : public PlainWindow {
 public:
     explicit PageWindow(PageBox& box) : box_(box) {}
 
     std::u16string primerText() const override { return box_.text(); }
     void setPrimerText(const std::u16string& text) override { box_.setWholeText(text); }
     void setPrimerCaret(int caret) override { box_.setCursorPosition(caret); }
-    void focusPrimer() override { primerFocus = true; }
     void setOtvetText(const std::u16string& text) override;
     void clearList(ResultList list) override;
     void setListTooltip(ResultList list, const std::u16string& text) override;
     void appendListItem(ResultList list, const std::u16string& item) override;
-    int actionCount() const override { return static_cast<int>(dirC.size()); }
-    std::u16string caption() const override { return u"Тамбрель"; }
     void showCriticalError(const std::u16string& title, const std::u16string& text) override;
 
-    std::vector<std::u16string>& items(ResultList list) { return list == ResultList::DirC ? dirC : dirPr; }
-
-    std::vector<std::u16string> dirC;
-    std::vector<std::u16string> dirPr;
-    std::u16string dirCTooltip;
-    std::u16string dirPrTooltip;
-    std::u16string otvet;
-    std::u16string boxTitle;
-    std::u16string boxText;
     // Counted up whenever the script has something new to draw.
     int otvetVersion = 0;
     int listsVersion = 0;
     int boxVersion = 0;
-    bool primerFocus = false;
 
 private:
     PageBox& box_;
