@@ -19,6 +19,10 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
             [this] { tellRows(0, count() - 1, QAccessible::ObjectDestroyed); });
 }
 
+// The list widget empties its model as it goes, when this part of it is
+// gone already: nobody is told then.
+ListBox::~ListBox() { disconnect(model(), nullptr, this, nullptr); }
+
 void ListBox::tellRows(int first, int last, QAccessible::Event change) {
     if (!QAccessible::isActive() || first > last) return;
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);

@@ -15,6 +15,7 @@ class ListBox : public QListWidget {
 
 public:
     explicit ListBox(QWidget* parent);
+    ~ListBox() override;
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
