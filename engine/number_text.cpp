@@ -87,6 +87,17 @@ bool OddMantissa(float value) {
 // is infinity, below half the smallest it is 0.
 float NearestFloat(const Decimal& d) {
     constexpr float Infinity = std::numeric_limits<float>::infinity();
+    // Seven digits and a power of ten up to 10^10 are each exact in a float,
+    // so one multiplication or division of them, rounded once, is already
+    // the nearest float: the numbers of most examples never need the walk.
+    const int shift = d.exponent + 1 - static_cast<int>(d.digits.size());
+    if (d.digits.size() <= 7 && shift >= -10 && shift <= 10) {
+        float whole = 0;
+        for (const char digit : d.digits) whole = whole * 10 + static_cast<float>(digit - '0');
+        float power = 1;
+        for (int i = 0; i < std::abs(shift); ++i) power *= 10;
+        return shift < 0 ? whole / power : whole * power;
+    }
     const std::size_t used = std::min<std::size_t>(d.digits.size(), 17);
     double guess = 0;
     for (std::size_t i = 0; i < used; ++i) guess = guess * 10 + (d.digits[i] - '0');
