@@ -176,8 +176,6 @@ void frmOprog::Label1Click() {
     Label1->setCursor(Qt::WaitCursor);
     SaveFileUrl(SiteAddress);
     Label1->setCursor(Qt::PointingHandCursor);
-    Label1->setAccessibleName(SloganText);
-    Label1->setAccessibleDescription(QStringLiteral("Сайт разработчика"));
     unsetCursor();
 }
 
