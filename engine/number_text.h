@@ -31,6 +31,16 @@ inline constexpr float NumberLimit = [] {
 // small for it as a zero of its sign.
 std::optional<float> ReadNumber(std::u16string_view text);
 
+// An operand read both ways at once: as ReadNumber reads it, for the checks
+// and the step line, and as the decimal value it stands for, in double
+// precision, for the arithmetic, so that 39,9+25,7 is 65,6 and not the sum
+// of the two nearest floats. Nothing where ReadNumber gives nothing.
+struct NumberReading {
+    float single;
+    double value;
+};
+std::optional<NumberReading> ReadOperand(std::u16string_view text);
+
 // Plain rendering, used in the example and the answer: "2,5", "-0,5",
 // "3,333333E-05"; zero of either sign is "0".
 std::u16string NumberText(float value);

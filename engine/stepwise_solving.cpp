@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -124,12 +125,13 @@ Region ChooseRegion(View e) {
     return {Region::Whole, 0, n, 0};
 }
 
-float RoundHalfEven(float x) {
-    const float down = std::floor(x);
-    const float rest = x - down;
-    if (rest > 0.5f) return down + 1.0f;
-    if (rest < 0.5f) return down;
-    return std::fmod(down, 2.0f) == 0.0f ? down : down + 1.0f;
+template <typename Number>
+Number RoundHalfEven(Number x) {
+    const Number down = std::floor(x);
+    const Number rest = x - down;
+    if (rest > Number(0.5)) return down + 1;
+    if (rest < Number(0.5)) return down;
+    return std::fmod(down, Number(2)) == 0 ? down : down + 1;
 }
 
 // An operand as it stands beside its action, and the edge of what is left
@@ -210,20 +212,33 @@ bool DividesByZero(char16_t op, float a, float b) {
            (op == u'^' && a == 0.0f && b < 0.0f);
 }
 
-// Step 6. a op b in single precision; a power is computed in double precision
-// and then rounded. Nothing when a power has no real value.
-std::optional<float> Compute(char16_t op, float a, float b) {
+// A result rounded once to single precision; one beyond every float is an
+// infinity of its sign, which the range check then tells.
+float ToSingle(double value) {
+    constexpr float Infinity = std::numeric_limits<float>::infinity();
+    if (std::fabs(value) > std::numeric_limits<float>::max()) return value < 0 ? -Infinity : Infinity;
+    return static_cast<float>(value);
+}
+
+// Step 6. a op b from the decimal values the operand texts stand for, in
+// double precision, rounded once to single: the operands are not rounded to
+// single first, so 39,9+25,7 is 65,6 and 5,24*18,3 is 95,892. Nothing when a
+// power has no real value.
+std::optional<float> Compute(char16_t op, double a, double b) {
     switch (op) {
         case u'^': {
-            const double power = std::pow(static_cast<double>(a), static_cast<double>(b));
+            const double power = std::pow(a, b);
             if (std::isnan(power)) return std::nullopt;
-            return static_cast<float>(power);
+            return ToSingle(power);
         }
-        case u'*': return a * b;
-        case u'/': return a / b;
-        case u'+': return a + b;
-        case u'-': return a - b;
-        default: {  // integer division of the two rounded operands
+        case u'*': return ToSingle(a * b);
+        case u'/': return ToSingle(a / b);
+        case u'+': return ToSingle(a + b);
+        case u'-': return ToSingle(a - b);
+        default: {
+            // Integer division of the two rounded operands. A divisor that
+            // rounds to 0 here rounds to 0 in single precision too, and the
+            // zero check has already stopped it.
             const auto whole =
                 static_cast<std::int64_t>(RoundHalfEven(a)) / static_cast<std::int64_t>(RoundHalfEven(b));
             return static_cast<float>(whole);
@@ -331,15 +346,17 @@ bool Solver::actionStep(long p) {
     const std::optional<Operand> right = RightOperand(e_, p);
     if (!left || !right) return internalError();
 
-    const std::optional<float> readA = ReadNumber(left->text);
-    const std::optional<float> readB = ReadNumber(right->text);
+    const std::optional<NumberReading> readA = ReadOperand(left->text);
+    const std::optional<NumberReading> readB = ReadOperand(right->text);
     if (!readA || !readB) return fail(messages::BadNumber);
-    const float a = *readA;
-    const float b = *readB;
+    // The checks and the step line see the operands in single precision;
+    // the arithmetic takes their decimal values.
+    const float a = readA->single;
+    const float b = readB->single;
     if (const auto fault = OperandRangeFault(a, b)) return fail(*fault);
     if (DividesByZero(op, a, b)) return fail(messages::DivisionByZero);
 
-    const std::optional<float> result = Compute(op, a, b);
+    const std::optional<float> result = Compute(op, readA->value, readB->value);
     if (!result) return fail(messages::NoPower);
     if (const auto fault = ResultRangeFault(*result)) return fail(*fault);
 
@@ -352,11 +369,12 @@ bool Solver::actionStep(long p) {
 
 bool Solver::rootStep(long m, long c) {
     using namespace messages;
-    const std::optional<float> x = ReadNumber(Span(e_, m + 1, c - 1));
-    if (!x) return fail(BadNumber);
-    if (std::isinf(*x)) return fail(OperandOutOfRange(*x < 0 ? Beyond::Below : Beyond::Above));
-    if (*x < 0.0f) return fail(RootOfNegative(ListNumberText(*x)));
-    const auto root = static_cast<float>(std::sqrt(static_cast<double>(*x)));
+    const std::optional<NumberReading> read = ReadOperand(Span(e_, m + 1, c - 1));
+    if (!read) return fail(BadNumber);
+    const float x = read->single;
+    if (std::isinf(x)) return fail(OperandOutOfRange(x < 0 ? Beyond::Below : Beyond::Above));
+    if (x < 0.0f) return fail(RootOfNegative(ListNumberText(x)));
+    const float root = ToSingle(std::sqrt(read->value));
     if (const auto fault = ResultRangeFault(root)) return fail(*fault);
     const Text t = NumberText(root);
     const Text action = Text(Span(e_, m - 1, c)) + u"=" + t;
