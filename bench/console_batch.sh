@@ -8,4 +8,4 @@ trap 'rm -f "$input"' EXIT
 examples=("2+3*4" "2+3*(4-1)^2" "K(16)-2(3+1)" "5-2*(-3)" "1/3" "(1+2)*(3+4)" "7\\2" "5/0" "(2+3" "12-4*2")
 for i in $(seq 1 1000); do printf '%s\n' "${examples[@]}"; done > "$input"
 echo "$(wc -l < "$input") examples"
-time "$build/engine/tambrel-solve" < "$input" > /dev/null
+time "$build/console/tambrel-solve" < "$input" > /dev/null

@@ -1,18 +1,8 @@
-# The page, tambrel.html: the engine and the input box's rules from the same
-# sources as the desktop program, with the page's glue, as one
-# self-contained file.
+# The page, tambrel.html: the core, the same library as the desktop
+# program's, with the page's glue, as one self-contained file.
 set(TAMBREL_ROOT ${CMAKE_CURRENT_SOURCE_DIR}/..)
-add_library(tambrel_page_rules STATIC
-  ${TAMBREL_ROOT}/main_window/edit_history.cpp
-  ${TAMBREL_ROOT}/main_window/primer_rules.cpp
-  ${TAMBREL_ROOT}/app/take_back.cpp
-  ${TAMBREL_ROOT}/web/safe_address.cpp
-)
-target_include_directories(tambrel_page_rules PUBLIC ${TAMBREL_ROOT}/main_window ${TAMBREL_ROOT}/app ${TAMBREL_ROOT}/web)
-target_link_libraries(tambrel_page_rules PUBLIC tambrel_engine)
-
 add_executable(tambrel_page page.cpp page_window.cpp)
-target_link_libraries(tambrel_page PRIVATE tambrel_page_rules)
+target_link_libraries(tambrel_page PRIVATE tambrel_core)
 target_link_options(tambrel_page PRIVATE
   -sENVIRONMENT=web -sMODULARIZE -sEXPORT_NAME=TambrelEngine -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH
   -sDYNAMIC_EXECUTION=0 -sINCOMING_MODULE_JS_API=[] -sEXPORTED_RUNTIME_METHODS=[])
