@@ -35,14 +35,11 @@ void BM_SolveExample(benchmark::State& state) {
     std::size_t steps = 0;
     for (auto _ : state) {
         PlainWindow window(example);
-        SetEngineWindow(&window);
-        ExampleState = Changed;
-        SolveExample();
+        SolveOn(window);
         if (ExampleState != Solved) state.SkipWithError("example not solved");
         steps = window.dirC.size();
         benchmark::DoNotOptimize(window.otvet);
     }
-    SetEngineWindow(nullptr);
     state.counters["steps"] = static_cast<double>(steps);
     state.counters["chars"] = static_cast<double>(example.size());
 }

@@ -18,11 +18,8 @@ using namespace tambrel;
 // piece it is handed straight to node.
 void Solve(const std::string& line, const std::u16string& example, bool replace) {
     PlainWindow window(example);
-    SetEngineWindow(&window);
-    ExampleState = Changed;
     ReplaceWithAnswer = replace ? 1 : 0;
-    SolveExample();
-    SetEngineWindow(nullptr);
+    SolveOn(window);
 
     std::string block = "example: " + line + "\n";
     const auto add = [&block](std::string_view key, std::u16string_view value) {

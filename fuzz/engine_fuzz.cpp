@@ -94,11 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tambrel;
     const std::u16string example = ExampleFrom(data, size);
     PlainWindow window(example);
-    SetEngineWindow(&window);
-    ExampleState = Changed;
     ReplaceWithAnswer = size % 2 == 0 ? 1 : 0;
-    SolveExample();
-    SetEngineWindow(nullptr);
+    SolveOn(window);
     const bool solved = ExampleState == Solved;
     if (window.dirC.size() != window.dirPr.size()) std::abort();
     if (solved && (window.otvet.empty() || window.boxShown)) std::abort();

@@ -2,6 +2,7 @@
 
 #include "engine_window.h"
 #include "example_check.h"
+#include "shared_state.h"
 #include "stepwise_solving.h"
 
 namespace tambrel {
@@ -18,6 +19,14 @@ EngineWindow* GetEngineWindow() { return engineWindow; }
 void SolveExample() {
     if (engineWindow == nullptr) return;
     if (CheckExample(*engineWindow)) SolveSteps(*engineWindow);
+}
+
+void SolveOn(EngineWindow& window) {
+    EngineWindow* const before = engineWindow;
+    engineWindow = &window;
+    ExampleState = Changed;
+    SolveExample();
+    engineWindow = before;
 }
 
 }  // namespace tambrel

@@ -17,4 +17,12 @@ inline constexpr int MaxExampleLength = 10000;
 // set with SetEngineWindow. Does nothing when no window is set.
 void SolveExample();
 
+class EngineWindow;
+// Solves the example in this window's Primer as Enter does after a change,
+// with ReplaceWithAnswer as it stands: the window is the engine's for this
+// one solving, and the one set before is set again afterwards. For every
+// front end that solves on a window of its own: the console, the tests,
+// the fuzzer, the benchmarks.
+void SolveOn(EngineWindow& window);
+
 }  // namespace tambrel

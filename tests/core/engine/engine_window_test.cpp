@@ -15,10 +15,7 @@ namespace {
 // Solves the example in the window as the "=" key does.
 void Solve(PlainWindow& window, const std::u16string& example) {
     window.primer = example;
-    SetEngineWindow(&window);
-    ExampleState = Changed;
-    SolveExample();
-    SetEngineWindow(nullptr);
+    SolveOn(window);
     ExampleState = Solved;
 }
 
