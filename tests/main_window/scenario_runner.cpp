@@ -66,6 +66,15 @@ Marked ParseMarked(const QString& s) {
     return m;
 }
 
+// A count as a line writes it; anything but digits fails the line, so a
+// typo cannot read as 0.
+int Count(const QString& value) {
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    if (!ok) qFatal("not a count: %s", qPrintable(value));
+    return n;
+}
+
 // Shortened for a failure report.
 QString Shown(const QString& s) { return s.size() <= 120 ? s : s.left(60) + u'…' + s.right(60); }
 
@@ -192,6 +201,7 @@ class ScenarioRunner : public QObject {
                 html->setHtml(Text(rest));
                 QApplication::clipboard()->setMimeData(html);
             } else if (verb == QLatin1String("answer")) {
+                QVERIFY2(rest == QLatin1String("yes") || rest == QLatin1String("no"), qPrintable(step));
                 program->boxes.answer = rest == QLatin1String("yes");
             } else if (verb == QLatin1String("close")) {
                 window()->close();
@@ -206,7 +216,9 @@ class ScenarioRunner : public QObject {
         auto* otvet = Find<QLineEdit>(window(), QStringLiteral("txtOtvet"));
         const QString list = key.section(u'.', 0, 0);
         if (key == QLatin1String("state")) {
-            Same("state", ExampleState, value == QLatin1String("Solved") ? Solved : Changed);
+            static const QStringList states{QStringLiteral("Solved"), QStringLiteral("Changed")};
+            QVERIFY2(states.contains(value), qPrintable(QStringLiteral("unknown state: ") + value));
+            Same("state", ExampleState, value == states[0] ? Solved : Changed);
         } else if (key == QLatin1String("answer")) {
             Same("txtOtvet", otvet->text(), Text(value));
         } else if (key == QLatin1String("message")) {
@@ -236,10 +248,15 @@ class ScenarioRunner : public QObject {
             auto* box = Find<QListWidget>(window(), list);
             const QString part = key.section(u'.', 1);
             const QList<QListWidgetItem*> selected = box->selectedItems();
-            if (part.isEmpty()) Same("items", box->count(), value.toInt());
-            if (part == QLatin1String("tip")) Same("tooltip", box->toolTip(), Text(value));
-            if (part == QLatin1String("sel"))
-                Same("selected", selected.isEmpty() ? 0 : box->row(selected[0]) + 1, value.toInt());
+            if (part.isEmpty()) {
+                Same("items", box->count(), Count(value));
+            } else if (part == QLatin1String("tip")) {
+                Same("tooltip", box->toolTip(), Text(value));
+            } else if (part == QLatin1String("sel")) {
+                Same("selected", selected.isEmpty() ? 0 : box->row(selected[0]) + 1, Count(value));
+            } else {
+                QFAIL(qPrintable(QStringLiteral("unknown check: ") + key));
+            }
         } else {
             QFAIL(qPrintable(QStringLiteral("unknown check: ") + key));
         }
@@ -298,8 +315,11 @@ private slots:
         for (const QString& c : wanted)
             if (c.startsWith(QLatin1String("files="))) Same("folder", Folder(), Text(c.mid(6)));
         const bool open = window() != nullptr && window()->isVisible();
-        if (wanted.contains(QStringLiteral("window=closed"))) QVERIFY(!open);
-        if (wanted.contains(QStringLiteral("window=open"))) QVERIFY(open);
+        for (const QString& c : wanted) {
+            if (!c.startsWith(QLatin1String("window="))) continue;
+            QVERIFY2(c == QLatin1String("window=closed") || c == QLatin1String("window=open"), qPrintable(c));
+            Same("window", open ? QStringLiteral("open") : QStringLiteral("closed"), c.mid(7));
+        }
         if (!open) return;
         auto* primer = Find<QLineEdit>(window(), QStringLiteral("Primer"));
         const Marked m = ParseMarked(example);
