@@ -73,6 +73,16 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect w
     return label;
 }
 
+// A picture of the form, named for a screen reader.
+QLabel* AddPicture(QWidget* parent, const char* name, const QString& resource, QRect where,
+                   const QString& spoken) {
+    QLabel* picture = AddLabel(parent, name, QString(), where);
+    picture->setPixmap(QPixmap(resource));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setAccessibleName(spoken);
+    return picture;
+}
+
 QFrame* AddLine(QWidget* parent, const char* name, int top, const QColor& colour) {
     // A line from twip 120 to twip 5160, one pixel high.
     auto* line = new QFrame(parent);
@@ -108,13 +118,35 @@ frmOprog::frmOprog(QWidget* parent)
     const QFont font = FormFont(12);
     setFont(font);
 
-    QLabel* Image1 = AddLabel(this, "Image1", QString(), TwipRect(240, 120, 1065, 1890));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/about/emblem.png")));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setAccessibleName(QStringLiteral("Эмблема разработчика"));
-
+    AddPicture(this, "Image1", QStringLiteral(":/about/emblem.png"), TwipRect(240, 120, 1065, 1890),
+               QStringLiteral("Эмблема разработчика"));
     AddLabel(this, "Label2_5", QStringLiteral("Сайт:"), TwipRect(1560, 840, 720, 300));
+    addSlogan(font);
+    AddLabel(this, "Label2_6", QStringLiteral("Версия: v4.2"), TwipRect(1560, 1200, 1560, 300));
+    AddLabel(this, "Label2_7", QStringLiteral("Дата: 19 февраля 2002 год -"),
+             TwipRect(1560, 1560, 3690, 300));
+    AddLabel(this, "Label2_0", QStringLiteral("22 сентября 2017 год"), TwipRect(2340, 1920, 2760, 300));
 
+    // Dark over light: an etched groove across the window.
+    AddLine(this, "Line1", 2280, palette.color(QPalette::WindowText));
+    AddLine(this, "Line2", 2295, palette.color(QPalette::Base));
+
+    QLabel* Picture1 = AddPicture(this, "Picture1", QStringLiteral(":/about/flag.png"),
+                                  TwipRect(120, 2400, 1200, 675), QStringLiteral("Флаг России"));
+    Picture1->setAutoFillBackground(true);
+    QPalette white = Picture1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Picture1->setPalette(white);
+
+    OK = new QPushButton(QStringLiteral("OK"), this);
+    OK->setObjectName(QStringLiteral("OK"));
+    OK->setGeometry(TwipRect(3840, 2460, 1335, 495));
+    OK->setDefault(true);
+    connect(OK, &QPushButton::clicked, this, &QDialog::accept);
+    OK->setFocus();
+}
+
+void frmOprog::addSlogan(const QFont& font) {
     Label1 = new ClickableLabel(SloganText, this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(TwipRect(2280, 840, 2745, 300));
@@ -128,31 +160,6 @@ frmOprog::frmOprog(QWidget* parent)
     Label1->setAccessibleName(SloganText);
     Label1->setAccessibleDescription(QStringLiteral("Сайт разработчика"));
     connect(Label1, &ClickableLabel::clicked, this, &frmOprog::Label1Click);
-
-    AddLabel(this, "Label2_6", QStringLiteral("Версия: v4.2"), TwipRect(1560, 1200, 1560, 300));
-    AddLabel(this, "Label2_7", QStringLiteral("Дата: 19 февраля 2002 год -"),
-             TwipRect(1560, 1560, 3690, 300));
-    AddLabel(this, "Label2_0", QStringLiteral("22 сентября 2017 год"), TwipRect(2340, 1920, 2760, 300));
-
-    // Dark over light: an etched groove across the window.
-    AddLine(this, "Line1", 2280, palette.color(QPalette::WindowText));
-    AddLine(this, "Line2", 2295, palette.color(QPalette::Base));
-
-    QLabel* Picture1 = AddLabel(this, "Picture1", QString(), TwipRect(120, 2400, 1200, 675));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/about/flag.png")));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setAccessibleName(QStringLiteral("Флаг России"));
-    Picture1->setAutoFillBackground(true);
-    QPalette white = Picture1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Picture1->setPalette(white);
-
-    OK = new QPushButton(QStringLiteral("OK"), this);
-    OK->setObjectName(QStringLiteral("OK"));
-    OK->setGeometry(TwipRect(3840, 2460, 1335, 495));
-    OK->setDefault(true);
-    connect(OK, &QPushButton::clicked, this, &QDialog::accept);
-    OK->setFocus();
 }
 
 void frmOprog::keyPressEvent(QKeyEvent* event) {

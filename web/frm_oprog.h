@@ -28,6 +28,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The underlined blue slogan that opens the maker's site.
+    void addSlogan(const QFont& font);
     void Label1Click();
 
     ClickableLabel* Label1 = nullptr;
