@@ -4,10 +4,10 @@
 // headless Chromium. Needs `npm ci` in tests/page and the page build.
 //   node bench/page_load.mjs [build-page/tambrel.html] [RUNS]
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { launch, close, newTab } from '../tests/page/driver.mjs';
 
-const file = path.resolve(process.argv[2] || new URL('../build-page/tambrel.html', import.meta.url).pathname);
+const file = path.resolve(process.argv[2] || fileURLToPath(new URL('../build-page/tambrel.html', import.meta.url)));
 const runs = Number(process.argv[3] || 20);
 const url = `${pathToFileURL(file).href}#2+3*4`;
 const browser = await launch();

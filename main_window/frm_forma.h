@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine_window.h"
+#include "menu_table.h"
 #include "primer_rules.h"
 
 class QAction;
@@ -69,6 +70,9 @@ private:
     // frm_forma_layout.cpp
     void createControls();
     void createMenu();
+    // The member that holds the command's item.
+    QAction*& menuAction(MenuCommand command);
+    QAction* menuAction(MenuCommand command) const;
     void arrangeTabOrder();
 
     // frm_forma_keypad.cpp
@@ -77,7 +81,7 @@ private:
 
     // frm_forma_edit_menu.cpp
     void connectEditMenu();
-    bool editItemAvailable(const QAction* item) const;
+    bool editItemAvailable(const QAction* item, bool clipboardHoldsText) const;
     QAction* editItemFor(const QKeyEvent* key) const;
     QAction* refreshEditItemFor(const QKeyEvent* key);
     void Edit_Click();

@@ -43,23 +43,31 @@ void FrmForma::connectEditMenu() {
     txtOtvet->installEventFilter(this);
 }
 
-bool FrmForma::editItemAvailable(const QAction* item) const {
-    if (item == EditUndo) return rules_->canUndo();
-    if (item == EditRedo) return rules_->canRedo();
-    if (item == EditCopy || item == EditDelete) return Primer->hasSelectedText();
-    if (item == EditPaste) return ClipboardHoldsText();
+// When an item is offered is the core's menu table.
+bool FrmForma::editItemAvailable(const QAction* item, bool clipboardHoldsText) const {
+    for (const MenuItem& entry : MenuItems) {
+        if (menuAction(entry.command) == item)
+            return IsOffered(entry, *rules_, Primer->hasSelectedText(), clipboardHoldsText);
+    }
     return true;
 }
 
 void FrmForma::Edit_Click() {
-    for (QAction* item : {EditUndo, EditRedo, EditCopy, EditPaste, EditDelete})
-        item->setEnabled(editItemAvailable(item));
+    const bool clipboardHoldsText = ClipboardHoldsText();
+    for (const MenuItem& entry : MenuItems) {
+        QAction* item = menuAction(entry.command);
+        if (entry.menu == "Edit") item->setEnabled(editItemAvailable(item, clipboardHoldsText));
+    }
 }
 
+// The Edit item whose shortcut the key is.
 QAction* FrmForma::editItemFor(const QKeyEvent* key) const {
     const QKeySequence pressed(key->keyCombination());
-    for (QAction* item : {EditUndo, EditRedo, EditCopy, EditPaste, EditDelete, EditAll, EditSkopki}) {
-        if (item->shortcut().matches(pressed) == QKeySequence::ExactMatch) return item;
+    for (const MenuItem& entry : MenuItems) {
+        QAction* item = menuAction(entry.command);
+        if (entry.menu == "Edit" && !item->shortcut().isEmpty() &&
+            item->shortcut().matches(pressed) == QKeySequence::ExactMatch)
+            return item;
     }
     return nullptr;
 }
@@ -86,7 +94,7 @@ bool FrmForma::event(QEvent* e) {
 // A shortcut sees the availability of now, not of the last opening.
 QAction* FrmForma::refreshEditItemFor(const QKeyEvent* key) {
     QAction* item = editItemFor(key);
-    if (item != nullptr) item->setEnabled(editItemAvailable(item));
+    if (item != nullptr) item->setEnabled(editItemAvailable(item, ClipboardHoldsText()));
     return item;
 }
 

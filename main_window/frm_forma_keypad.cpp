@@ -2,16 +2,14 @@
 #include <QApplication>
 
 #include "frm_forma.h"
+#include "keypad_captions.h"
 #include "knopka_label.h"
 
 namespace tambrel {
 
-namespace {
-const QColor HeldColour(192, 255, 192);
-}  // namespace
-
 void FrmForma::Knopka_MouseDown(int index) {
-    Knopka[static_cast<std::size_t>(index)]->setBackground(HeldColour);
+    Knopka[static_cast<std::size_t>(index)]->setBackground(
+        QColor(HeldKeyColour.red, HeldKeyColour.green, HeldKeyColour.blue));
     LastPressedKey = index;
 }
 

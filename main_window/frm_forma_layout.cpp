@@ -16,6 +16,7 @@
 #include "list_box.h"
 #include "list_item_size.h"
 #include "primer_box.h"
+#include "qt_keys.h"
 
 namespace tambrel {
 
@@ -49,12 +50,15 @@ Control* Placed(Control* control, const char* name, const QRect& place) {
     return control;
 }
 
-QAction* Item(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-              bool enabled) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    action->setEnabled(enabled);
+// An item of the core's menu table, enabled at start when it is always
+// offered.
+QAction* Item(QMenu* menu, const MenuItem& entry) {
+    QAction* action = menu->addAction(
+        QString::fromUtf16(entry.caption.data(), static_cast<qsizetype>(entry.caption.size())));
+    action->setObjectName(QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+    action->setShortcut(ShortcutSequence(entry.shortcut));
+    action->setEnabled(entry.offered == Offered::Always);
+    action->setCheckable(entry.isSwitch);
     return action;
 }
 
@@ -123,30 +127,14 @@ void FrmForma::createMenu() {
 
     Edit = bar->addMenu(QStringLiteral("&Правка"));
     Edit->setObjectName(QStringLiteral("Edit"));
-    EditUndo = Item(Edit, "EditUndo", QStringLiteral("&Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z), false);
-    // Redo sits on Ctrl+X; there is no Cut command.
-    EditRedo =
-        Item(Edit, "EditRedo", QStringLiteral("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_X), false);
-    EditCopy =
-        Item(Edit, "EditCopy", QStringLiteral("&Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), false);
-    EditPaste =
-        Item(Edit, "EditPaste", QStringLiteral("&Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), false);
-    EditDelete = Item(Edit, "EditDelete", QStringLiteral("&Удалить"), QKeySequence(Qt::Key_Delete), false);
-    EditAll =
-        Item(Edit, "EditAll", QStringLiteral("Вы&делить всё"), QKeySequence(Qt::CTRL | Qt::Key_A), true);
-    EditSkopki = Item(Edit, "EditSkopki", QStringLiteral("Взять пример в &скобки"),
-                      QKeySequence(Qt::CTRL | Qt::Key_S), true);
-    QAction* sep = Edit->addSeparator();
-    sep->setObjectName(QStringLiteral("sep"));
-    EditPrimerOtvet = Item(Edit, "EditPrimerOtvet", QStringLiteral("&Заменять пример ответом"), {}, true);
-    EditPrimerOtvet->setCheckable(true);
-    EditPrimerOtvet->setChecked(true);  // start-up clears it when the switch is off
-
     QMenu* Help = bar->addMenu(QStringLiteral("&Справка"));
     Help->setObjectName(QStringLiteral("Help"));
-    HelpCallHelp =
-        Item(Help, "HelpCallHelp", QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1), true);
-    HelpAbout = Item(Help, "HelpAbout", QStringLiteral("&О программе"), {}, true);
+    for (const MenuItem& entry : MenuItems) {
+        QMenu* menu = entry.menu == "Edit" ? Edit : Help;
+        if (entry.separatorBefore) menu->addSeparator()->setObjectName(QStringLiteral("sep"));
+        menuAction(entry.command) = Item(menu, entry);
+    }
+    EditPrimerOtvet->setChecked(true);  // start-up clears it when the switch is off
 
     // The mnemonics are underlined while the keyboard works the menus; F10
     // takes the menu bar as a lone Alt does.
@@ -155,6 +143,26 @@ void FrmForma::createMenu() {
     connect(f10, &QShortcut::activated, bar, [bar] { ToggleMenuBarByKeyboard(bar); });
 
     resize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight) + bar->sizeHint().height());
+}
+
+QAction*& FrmForma::menuAction(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::Undo: return EditUndo;
+        case MenuCommand::Redo: return EditRedo;
+        case MenuCommand::Copy: return EditCopy;
+        case MenuCommand::Paste: return EditPaste;
+        case MenuCommand::Delete: return EditDelete;
+        case MenuCommand::All: return EditAll;
+        case MenuCommand::Brackets: return EditSkopki;
+        case MenuCommand::Switch: return EditPrimerOtvet;
+        case MenuCommand::CallHelp: return HelpCallHelp;
+        case MenuCommand::About: break;
+    }
+    return HelpAbout;
+}
+
+QAction* FrmForma::menuAction(MenuCommand command) const {
+    return const_cast<FrmForma*>(this)->menuAction(command);
 }
 
 void FrmForma::arrangeTabOrder() {

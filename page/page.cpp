@@ -1,19 +1,22 @@
-// What the page's script calls: the box's text and selection come in
-// before an operation, the operation runs the program's own rules, and what
-// it left (box, answer, lists, box of the engine) goes back out to be
-// drawn. Texts cross as UTF-16 in the module's memory.
+// What the page's script calls: each operation a function of its own name.
+// The box's text and selection come in before an operation, the operation
+// runs the program's own rules, and what it left (box, answer, lists, box
+// of the engine) is read back to be drawn, each value by its name (bridge.h).
+// The core's tables reach the script as the facts the build writes into the
+// page (facts.cpp). Texts cross as UTF-16 in the module's memory.
 #include <emscripten/emscripten.h>
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
+#include "box_keys.h"
+#include "bridge.h"
 #include "calculjator.h"
-#include "key_spoken_names.h"
-#include "keypad_captions.h"
+#include "menu_table.h"
 #include "page_window.h"
 #include "primer_rules.h"
-#include "safe_address.h"
 #include "shared_state.h"
 #include "take_back.h"
 
@@ -31,6 +34,9 @@ struct Page {
     PrimerRules rules{box};
     std::u16string in;
     std::u16string out;
+    // The key last pressed, kept from tambrel_press.
+    std::u16string keyText;
+    PressedKey key;
 };
 
 Page& P() {
@@ -38,38 +44,58 @@ Page& P() {
     return page;
 }
 
-const std::u16string& ListItem(ResultList list, int index) {
+// A list by its number in the facts' "lists".
+ResultList ListOf(int list) {
+    return list == static_cast<int>(ResultList::DirPr) ? ResultList::DirPr : ResultList::DirC;
+}
+
+const std::u16string& ListItem(int list, int index) {
     static const std::u16string none;
-    const auto& items = P().window.items(list);
+    const auto& items = P().window.items(ListOf(list));
     return index >= 0 && static_cast<std::size_t>(index) < items.size()
                ? items[static_cast<std::size_t>(index)]
                : none;
 }
 
-template <typename Table>
-std::u16string Key(const Table& table, int index) {
-    return index >= 0 && index < KeyCount ? std::u16string(table[static_cast<std::size_t>(index)]) : u"";
+std::u16string_view StateName(std::int32_t state) {
+    constexpr std::array<std::pair<std::int32_t, std::u16string_view>, 3> names = {
+        {{Solved, u"Solved"}, {Changed, u"Changed"}, {Restoring, u"Restoring"}}};
+    for (const auto& [value, name] : names)
+        if (value == state) return name;
+    return u"";
 }
 
-std::u16string Text(int what, int index) {
+int Number(PageNumber what, int list) {
     Page& p = P();
     switch (what) {
-        case 0: return p.box.text();
-        case 1: return p.box.tooltip;
-        case 2: return p.window.otvet;
-        case 3: return ListItem(ResultList::DirC, index);
-        case 4: return ListItem(ResultList::DirPr, index);
-        case 5: return p.window.dirCTooltip;
-        case 6: return p.window.dirPrTooltip;
-        case 7: return p.window.boxTitle;
-        case 8: return p.window.boxText;
-        case 9: return Key(KeyCaptions, index);
-        case 10: return Key(KeySpokenNames, index);
-        case 11: return SafeAddress(SiteAddressText);
-        case 12: return SloganWords;
-        case 13: return p.box.selectedText();
-        default: return {};
+        case PageNumber::SelectionStart: return p.box.start();
+        case PageNumber::SelectionEnd: return p.box.end();
+        case PageNumber::CaretAtStart: return p.box.caretAtStart() ? 1 : 0;
+        case PageNumber::Switch: return ReplaceWithAnswer;
+        case PageNumber::AnswerVersion: return p.window.otvetVersion;
+        case PageNumber::ListsVersion: return p.window.listsVersion;
+        case PageNumber::BoxVersion: return p.window.boxVersion;
+        case PageNumber::ListCount: return static_cast<int>(p.window.items(ListOf(list)).size());
+        case PageNumber::FocusAsked: return std::exchange(p.window.primerFocused, false) ? 1 : 0;
     }
+    return 0;
+}
+
+std::u16string Text(PageText what, int list, int index) {
+    Page& p = P();
+    switch (what) {
+        case PageText::Example: return p.box.text();
+        case PageText::ExampleTooltip: return p.box.tooltip;
+        case PageText::SelectedText: return p.box.selectedText();
+        case PageText::ExampleState: return std::u16string(StateName(ExampleState));
+        case PageText::Answer: return p.window.otvet;
+        case PageText::ListItem: return ListItem(list, index);
+        case PageText::ListTooltip:
+            return ListOf(list) == ResultList::DirC ? p.window.dirCTooltip : p.window.dirPrTooltip;
+        case PageText::BoxTitle: return p.window.boxTitle;
+        case PageText::BoxText: return p.window.boxText;
+    }
+    return {};
 }
 
 }  // namespace
@@ -81,15 +107,60 @@ EMSCRIPTEN_KEEPALIVE char16_t* tambrel_input(int length) {
     P().in.assign(static_cast<std::size_t>(length < 0 ? 0 : length), u'\0');
     return P().in.data();
 }
+EMSCRIPTEN_KEEPALIVE const char16_t* tambrel_output() { return P().out.data(); }
 
 // The input's text (just written) and selection, as they are now.
 EMSCRIPTEN_KEEPALIVE void tambrel_sync(int start, int end, int caretAtStart) {
     P().box.sync(P().in, start, end, caretAtStart != 0);
 }
 
+// A key pressed: its KeyboardEvent.key just written, the Latin letter of
+// its place (0 for none) and the modifiers. Returns how many characters it
+// delivers to the key filter.
+EMSCRIPTEN_KEEPALIVE int tambrel_press(int letter, int ctrl, int shift, int altOrMeta) {
+    Page& p = P();
+    p.keyText = p.in;
+    PressedKey& key = p.key;
+    // A key value of one character is the text it types; a longer one names the key.
+    const bool typed =
+        p.keyText.size() == 1 || (p.keyText.size() == 2 && p.keyText[0] >= 0xd800 && p.keyText[0] < 0xdc00);
+    key.key = typed ? NamedKey::None : NamedKeyCalled(p.keyText);
+    key.text = typed ? std::u16string_view(p.keyText) : std::u16string_view();
+    key.letter = static_cast<char16_t>(letter);
+    key.ctrl = ctrl != 0;
+    key.shift = shift != 0;
+    key.altOrMeta = altOrMeta != 0;
+    return static_cast<int>(DeliveredCodes(key).size());
+}
+// Whether the box edits with that key by itself.
+EMSCRIPTEN_KEEPALIVE int tambrel_box_edits() { return BoxEditsItself(P().key) ? 1 : 0; }
+// The characters it delivers, through the filter.
+EMSCRIPTEN_KEEPALIVE void tambrel_type_key() {
+    for (const char16_t code : DeliveredCodes(P().key)) P().rules.type(code);
+}
+// The menu item (its place in the facts' "menu") whose shortcut it is; -1 for none.
+EMSCRIPTEN_KEEPALIVE int tambrel_shortcut() {
+    const MenuItem* item = ItemForShortcut(P().key);
+    return item != nullptr ? static_cast<int>(item - MenuItems.data()) : -1;
+}
+// Whether menu item i is offered now.
+EMSCRIPTEN_KEEPALIVE int tambrel_offered(int item, int clipboardHoldsText) {
+    if (item < 0 || static_cast<std::size_t>(item) >= MenuItems.size()) return 0;
+    const Page& p = P();
+    return IsOffered(MenuItems[static_cast<std::size_t>(item)], p.rules, !p.box.selectedText().empty(),
+                     clipboardHoldsText != 0)
+               ? 1
+               : 0;
+}
+
+// Text that comes without a key (an on-screen keyboard), just written, typed as keys are.
+EMSCRIPTEN_KEEPALIVE void tambrel_type_text() {
+    const std::u16string text = P().in;
+    for (const char16_t c : text) P().rules.type(c);
+}
 // The input edited by itself (Delete): the change handler.
 EMSCRIPTEN_KEEPALIVE void tambrel_changed() { P().rules.changed(); }
-EMSCRIPTEN_KEEPALIVE void tambrel_type(int code) { P().rules.type(static_cast<char16_t>(code)); }
+EMSCRIPTEN_KEEPALIVE void tambrel_backspace() { P().rules.type(u'\b'); }
 EMSCRIPTEN_KEEPALIVE void tambrel_keypad(int index) { P().rules.keypad(index); }
 EMSCRIPTEN_KEEPALIVE void tambrel_undo() { P().rules.undo(); }
 EMSCRIPTEN_KEEPALIVE void tambrel_redo() { P().rules.redo(); }
@@ -110,7 +181,7 @@ EMSCRIPTEN_KEEPALIVE void tambrel_set_switch(int value) { ReplaceWithAnswer = va
 
 // Item index of DirPr (-1 for none) taken back into the example.
 EMSCRIPTEN_KEEPALIVE void tambrel_take_back(int index) {
-    if (const auto remainder = TakenBack(ListItem(ResultList::DirPr, index)))
+    if (const auto remainder = TakenBack(ListItem(static_cast<int>(ResultList::DirPr), index)))
         P().box.setWholeText(*remainder);
 }
 
@@ -122,49 +193,18 @@ EMSCRIPTEN_KEEPALIVE void tambrel_link() {
     P().rules.solveWhenChanged();
 }
 
-// Which Edit items are offered: 1 Undo, 2 Redo, 4 Copy and Delete, 8 Paste.
-EMSCRIPTEN_KEEPALIVE int tambrel_offers(int clipboardHoldsText) {
-    const Page& p = P();
-    return (p.rules.canUndo() ? 1 : 0) | (p.rules.canRedo() ? 2 : 0) |
-           (p.box.selectedText().empty() ? 0 : 4) | (clipboardHoldsText != 0 ? 8 : 0);
+// A number of the page as it is now, by its name among the facts' "numbers";
+// a list's by the list's number among the facts' "lists".
+EMSCRIPTEN_KEEPALIVE int tambrel_number(int what, int list) {
+    return Number(static_cast<PageNumber>(what), list);
 }
 
-// 0 selection start, 1 selection end, 2 caret at the start, 3 ExampleState,
-// 4 the switch, 5..7 the versions of the answer, the lists and the error
-// box, 8 and 9 the counts of DirC and DirPr, 10 whether the engine asked for
-// the input's focus (asked once).
-EMSCRIPTEN_KEEPALIVE int tambrel_number(int what) {
-    Page& p = P();
-    switch (what) {
-        case 0: return p.box.start();
-        case 1: return p.box.end();
-        case 2: return p.box.caretAtStart() ? 1 : 0;
-        case 3: return ExampleState;
-        case 4: return ReplaceWithAnswer;
-        case 5: return p.window.otvetVersion;
-        case 6: return p.window.listsVersion;
-        case 7: return p.window.boxVersion;
-        case 8: return static_cast<int>(p.window.dirC.size());
-        case 9: return static_cast<int>(p.window.dirPr.size());
-        case 10: {
-            const bool focus = p.window.primerFocused;
-            p.window.primerFocused = false;
-            return focus ? 1 : 0;
-        }
-        default: return 0;
-    }
-}
-
-// 0 the example, 1 its tooltip, 2 the answer, 3 and 4 item i of DirC and
-// DirPr, 5 and 6 their tooltips, 7 and 8 the error box's title and text,
-// 9 and 10 key i's caption and spoken name, 11 the maker's site, 12 the
-// slogan, 13 the example's selected text. Its length; the text itself at
-// tambrel_output.
-EMSCRIPTEN_KEEPALIVE int tambrel_text(int what, int index) {
-    P().out = Text(what, index);
+// A text of the page by its name among the facts' "texts": its length; the
+// text itself at tambrel_output. A list's item by the list's number and the
+// item's.
+EMSCRIPTEN_KEEPALIVE int tambrel_text(int what, int list, int index) {
+    P().out = Text(static_cast<PageText>(what), list, index);
     return static_cast<int>(P().out.size());
 }
-
-EMSCRIPTEN_KEEPALIVE const char16_t* tambrel_output() { return P().out.data(); }
 
 }  // extern "C"

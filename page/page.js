@@ -5,19 +5,27 @@ TambrelEngine().then((M) => {
   const $ = (id) => document.getElementById(id);
   const primer = $('Primer'), otvet = $('txtOtvet'), keys = [], lists = [$('DirC'), $('DirPr')];
   const selected = [-1, -1], seen = [0, 0, 0], decoder = new TextDecoder('utf-16le');
-  const Held = 'rgb(192, 255, 192)', SwitchKey = 'tambrel.ReplaceWithAnswer';
-  let lastPressed = 0, held = -1, copying = null, ctrlV = false, altAlone = false, returnFocus = null;
+  const SwitchKey = 'tambrel.ReplaceWithAnswer';
+  let lastPressed = 0, held = -1, copying = null, pasteKey = false, altAlone = false, returnFocus = null;
 
-  const number = (what) => M._tambrel_number(what);
-  const text = (what, index = 0) => {
-    const length = M._tambrel_text(what, index), at = M._tambrel_output() >> 1;
+  // The core's tables, as the build wrote them into the page: the keys, the menus' items, the box's capacity,
+  // the held key's colour, and the names of what the script reads back.
+  const facts = JSON.parse($('facts').textContent), N = facts.numbers, T = facts.texts;
+  const listIds = lists.map((list) => facts.lists[list.id]);
+  const number = (what, list = 0) => M._tambrel_number(what, list);
+  const text = (what, list = 0, index = 0) => {
+    const length = M._tambrel_text(what, list, index), at = M._tambrel_output() >> 1;
     return decoder.decode(M.HEAPU16.subarray(at, at + length));
   };
   const put = (s) => {
     const at = M._tambrel_input(s.length) >> 1, heap = M.HEAPU16;
     for (let i = 0; i < s.length; i++) heap[at + i] = s.charCodeAt(i);
   };
-  const typeAll = (s) => { for (let i = 0; i < s.length; i++) M._tambrel_type(s.charCodeAt(i)); };
+  // A key as the core reads it: its key value, the Latin letter of its place, the modifiers; how many characters it types.
+  const press = (e) => {
+    put(e.key);
+    return M._tambrel_press(/^Key[A-Z]$/.test(e.code) ? e.code.charCodeAt(3) : 0, e.ctrlKey, e.shiftKey, e.altKey || e.metaKey);
+  };
 
   // The input's text and selection go in, the operation runs, its result is drawn.
   function run(operation) {
@@ -34,123 +42,104 @@ TambrelEngine().then((M) => {
   }
 
   function draw() {
-    const t = text(0);
+    const t = text(T.example);
     if (primer.value !== t) primer.value = t;
-    primer.setSelectionRange(number(0), number(1), number(2) ? 'backward' : 'forward');
-    primer.title = text(1);
-    if (seen[0] !== number(5)) {
-      seen[0] = number(5);
-      otvet.value = $('otvetLive').textContent = text(2);
+    primer.setSelectionRange(number(N.selectionStart), number(N.selectionEnd), number(N.caretAtStart) ? 'backward' : 'forward');
+    primer.title = text(T.exampleTooltip);
+    if (seen[0] !== number(N.answerVersion)) {
+      seen[0] = number(N.answerVersion);
+      otvet.value = $('otvetLive').textContent = text(T.answer);
       otvet.setSelectionRange(0, 0);
       otvet.scrollLeft = 0;
     }
-    if (seen[1] !== number(6)) {
-      seen[1] = number(6);
+    if (seen[1] !== number(N.listsVersion)) {
+      seen[1] = number(N.listsVersion);
       lists.forEach((list, k) => {
         const items = [];
-        for (let i = 0; i < number(8 + k); i++) {
+        for (let i = 0; i < number(N.listCount, listIds[k]); i++) {
           const item = document.createElement('div');
           item.id = list.id + '-' + i;
           item.setAttribute('role', 'option');
           item.setAttribute('aria-selected', 'false');
-          item.textContent = text(3 + k, i);
+          item.textContent = text(T.listItem, listIds[k], i);
           items.push(item);
         }
         list.replaceChildren(...items);
         list.removeAttribute('aria-activedescendant');
         selected[k] = -1;
-        list.title = text(5 + k);
+        list.title = text(T.listTooltip, listIds[k]);
       });
     }
-    $('EditPrimerOtvet').setAttribute('aria-checked', String(number(4) !== 0));
-    if (number(10)) primer.focus();
-    if (seen[2] !== number(7)) {
-      seen[2] = number(7);
-      $('criticalTitle').textContent = text(7);
-      $('criticalText').textContent = text(8);
+    $('EditPrimerOtvet').setAttribute('aria-checked', String(number(N.switch) !== 0));
+    if (number(N.focusAsked)) primer.focus();
+    if (seen[2] !== number(N.boxVersion)) {
+      seen[2] = number(N.boxVersion);
+      $('criticalTitle').textContent = text(T.boxTitle);
+      $('criticalText').textContent = text(T.boxText);
       modal($('criticalBox'));
     }
   }
 
   // The keypad: pressed it is light green, released it acts and takes the button face.
-  const keypad = $('keys');
-  for (let i = 0; i < 21; i++) {
+  facts.captions.forEach((caption, i) => {
     const key = document.createElement('button');
     key.type = 'button';
     key.id = 'Knopka' + i;
     key.tabIndex = -1;
-    key.textContent = text(9, i);
-    key.setAttribute('aria-label', text(10, i));
-    const press = () => { key.style.background = Held; lastPressed = i; };
+    key.textContent = caption;
+    key.setAttribute('aria-label', facts.names[i]);
+    const pressKey = () => { key.style.background = facts.held; lastPressed = i; };
     const release = () => { run(() => M._tambrel_keypad(i)); keys[lastPressed].style.background = 'ButtonFace'; };
     key.addEventListener('pointerdown', (e) => {
       e.preventDefault();  // the focus and the caret stay where they are
       try { key.setPointerCapture(e.pointerId); } catch { /* a pointer already gone */ }
       held = i;
-      press();
+      pressKey();
     });
     key.addEventListener('pointerup', () => { if (held === i) { held = -1; release(); } });
     key.addEventListener('pointercancel', () => { held = -1; key.style.background = 'ButtonFace'; });
     // A click without a pointer (a screen reader, Enter on the key) presses and releases.
-    key.addEventListener('click', (e) => { if (e.detail === 0) { press(); release(); } });
+    key.addEventListener('click', (e) => { if (e.detail === 0) { pressKey(); release(); } });
     key.addEventListener('touchend', (e) => e.preventDefault());
     key.addEventListener('contextmenu', (e) => e.preventDefault());
     keys.push(key);
-  }
-  keypad.replaceChildren(...keys);
+  });
+  $('keys').replaceChildren(...keys);
 
   // The input: every character a key delivers goes to the filter; only the
-  // editing keys edit by themselves.
-  function editingKey(e) {
-    const plain = !e.altKey && !e.metaKey, noCtrl = plain && !e.ctrlKey;
-    switch (e.key) {
-      case 'Delete': return noCtrl && !e.shiftKey;
-      case 'ArrowLeft': case 'ArrowRight': case 'Home': case 'End': return plain;
-      case 'ArrowUp': case 'ArrowDown': return noCtrl;
-      default: return false;
-    }
-  }
+  // editing keys edit by themselves; Tab moves on, the paste key brings the clipboard.
+  primer.maxLength = facts.capacity;
   primer.addEventListener('keydown', (e) => {
-    if (e.isComposing || e.keyCode === 229 || editingKey(e)) return;
+    if (e.isComposing || e.keyCode === 229 || pasteKey) return;
+    const codes = press(e);
+    if (M._tambrel_box_edits() || (e.key === 'Tab' && !e.ctrlKey && !e.altKey && !e.metaKey)) return;
     if (e.altKey || e.metaKey) {
       if ([...e.key].length === 1) e.preventDefault();
       return;
     }
-    let codes = '';
-    if (e.ctrlKey) {
-      const letter = /^Key([A-Z])$/.exec(e.code);
-      if (letter && letter[1] === 'V') return;  // comes as a paste
-      if (letter) codes = String.fromCharCode(letter[1].charCodeAt(0) - 64);
-      else if (e.key === 'Backspace') codes = '\x7f';
-      else if (e.key === 'Enter') codes = '\n';
-    } else if (e.key === 'Tab') {
-      return;
-    } else if (e.key === 'Backspace') codes = '\b';
-    else if (e.key === 'Enter') codes = '\r';
-    else if (e.key === 'Escape') codes = '\x1b';
-    else if ([...e.key].length === 1) codes = e.key;
     e.preventDefault();
-    if (codes) run(() => typeAll(codes));
+    if (codes) run(() => M._tambrel_type_key());
   });
+  const typeText = (data) => run(() => { put(data); M._tambrel_type_text(); });
   // Text that comes without a key (an on-screen keyboard) is typed as keys
   // are; only Delete edits by itself; composed text goes through the filter
   // once it is done.
   primer.addEventListener('beforeinput', (e) => {
     if (e.inputType === 'deleteContentForward' || e.inputType.includes('Composition')) return;
     e.preventDefault();
-    if (e.inputType === 'insertText' && e.data) run(() => typeAll(e.data));
-    else if (e.inputType === 'deleteContentBackward') run(() => M._tambrel_type(8));
+    if (e.inputType === 'insertText' && e.data) typeText(e.data);
+    else if (e.inputType === 'deleteContentBackward') run(() => M._tambrel_backspace());
   });
   primer.addEventListener('input', (e) => {
     if (!e.isComposing && !e.inputType.includes('Composition')) run(() => M._tambrel_changed());
   });
-  primer.addEventListener('compositionend', (e) => { draw(); run(() => typeAll(e.data || '')); });
+  primer.addEventListener('compositionend', (e) => { draw(); typeText(e.data || ''); });
   for (const type of ['drop', 'dragstart', 'cut']) primer.addEventListener(type, (e) => e.preventDefault());
 
   // The clipboard: Ctrl+V's text (or a paste into the example) through the paste filter.
   document.addEventListener('paste', (e) => {
-    const viaKey = ctrlV;
-    ctrlV = false;
+    const viaKey = pasteKey;
+    pasteKey = false;
     if (e.target === otvet && !viaKey) return;
     e.preventDefault();
     const data = e.clipboardData;
@@ -179,17 +168,18 @@ TambrelEngine().then((M) => {
       clipboardHoldsText = items.some((item) => item.types.includes('text/plain'));
     } catch { /* the clipboard is not the page's to see */ }
   }
+  const menuItem = (id) => facts.menu.findIndex((item) => item.id === id);
   function offered(id) {
-    let bits = 0;
-    run(() => { bits = M._tambrel_offers(clipboardHoldsText ? 1 : 0); });
-    return { EditUndo: bits & 1, EditRedo: bits & 2, EditCopy: bits & 4, EditDelete: bits & 4, EditPaste: bits & 8 }[id] ?? 1;
+    let is = 0;
+    run(() => { is = M._tambrel_offered(menuItem(id), clipboardHoldsText); });
+    return is;
   }
   const storeSwitch = (value) => { try { localStorage.setItem(SwitchKey, value === 1 ? '1' : '0'); } catch { /* kept for this visit */ } };
   const commands = {
     EditUndo: () => run(() => M._tambrel_undo()),
     EditRedo: () => run(() => M._tambrel_redo()),
     EditCopy() {
-      run(() => { copying = text(13); });
+      run(() => { copying = text(T.selectedText); });
       const held = copying;
       if (!document.execCommand('copy') && navigator.clipboard) navigator.clipboard.writeText(held).catch(() => {});
       copying = null;
@@ -209,14 +199,6 @@ TambrelEngine().then((M) => {
     HelpCallHelp: () => modal($('help')),
     HelpAbout: () => modal($('frmOprog')),
   };
-  function shortcutOf(e) {
-    if (e.altKey || e.metaKey) return null;
-    if (!e.ctrlKey && !e.shiftKey) return { F1: 'HelpCallHelp', Delete: 'EditDelete' }[e.key];
-    if (e.ctrlKey && !e.shiftKey) {
-      return { KeyZ: 'EditUndo', KeyX: 'EditRedo', KeyC: 'EditCopy', KeyV: 'EditPaste', KeyA: 'EditAll', KeyS: 'EditSkopki' }[e.code];
-    }
-    return null;
-  }
   const modalOpen = () => document.querySelector('dialog[open]') !== null;
   document.addEventListener('keydown', (e) => {
     altAlone = e.key === 'Alt';
@@ -226,9 +208,10 @@ TambrelEngine().then((M) => {
       enterMenuBar();
       return;
     }
-    const id = shortcutOf(e);
+    press(e);
+    const id = facts.menu[M._tambrel_shortcut()]?.id;
     if (!id) return;
-    if (id === 'EditPaste') { ctrlV = true; return; }
+    if (id === 'EditPaste') { pasteKey = true; return; }
     if (!offered(id)) return;
     e.preventDefault();
     e.stopPropagation();
@@ -236,14 +219,28 @@ TambrelEngine().then((M) => {
     commands[id]();
   }, true);
   document.addEventListener('keyup', (e) => {
-    if (e.key === 'Control' || e.code === 'KeyV') ctrlV = false;
+    pasteKey = false;
     if (e.key === 'Alt' && altAlone && !modalOpen()) {
       e.preventDefault();
       if ($('menubar').contains(document.activeElement)) closeMenus(true); else enterMenuBar();
     }
   });
 
-  // The menu bar.
+  // The menu bar, its items as the core's table has them.
+  const element = (attributes, text = '') => {
+    const e = document.createElement('div');
+    for (const name in attributes) e.setAttribute(name, attributes[name]);
+    e.textContent = text;
+    return e;
+  };
+  for (const item of facts.menu) {
+    const menu = $(item.menu + 'Menu');
+    if (item.separator) menu.append(element({ id: 'sep', role: 'separator' }));
+    const entry = element({ id: item.id, role: item.switch ? 'menuitemcheckbox' : 'menuitem', tabindex: -1 }, item.caption);
+    if (item.shown) { entry.dataset.key = item.shown; entry.setAttribute('aria-keyshortcuts', item.keys); }
+    if (item.switch) entry.setAttribute('aria-checked', 'false');
+    menu.append(entry);
+  }
   const titles = [$('Edit'), $('Help')];
   const popup = (title) => $(title.getAttribute('aria-controls'));
   const itemsOf = (title) => [...popup(title).querySelectorAll('[role^=menuitem]')];
@@ -257,7 +254,7 @@ TambrelEngine().then((M) => {
     if (title === titles[0]) {
       await lookAtClipboard();
       for (const item of itemsOf(title)) {
-        if (item.id in commands && item.id !== 'EditPrimerOtvet') item.setAttribute('aria-disabled', String(!offered(item.id)));
+        item.setAttribute('aria-disabled', String(!offered(item.id)));
       }
     }
     popup(title).hidden = false;
@@ -347,8 +344,8 @@ TambrelEngine().then((M) => {
   lists[1].addEventListener('keyup', (e) => { if (e.key === 'Enter') takeBack(); });
 
   // The About window: the slogan opens the maker's site in a new tab.
-  $('Label1').textContent = text(12);
-  $('Label1').href = text(11);
+  $('Label1').textContent = facts.slogan;
+  $('Label1').href = facts.site;
   for (const dialog of document.querySelectorAll('dialog')) {
     dialog.addEventListener('close', () => { if (!document.querySelector('dialog[open]')) (returnFocus || primer).focus(); });
   }
@@ -369,7 +366,7 @@ TambrelEngine().then((M) => {
     run(() => { put(decoded); M._tambrel_link(); });
   }
   window.addEventListener('hashchange', solveLink);
-  window.tambrel = { exampleState: () => ['Solved', 'Changed', 'Restoring'][number(3)] };
+  window.tambrel = { exampleState: () => text(T.exampleState) };
   draw();
   solveLink();
   primer.focus();

@@ -19,3 +19,14 @@ BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins liblitehtml-dev
     fonts-dejavu-core fonts-liberation2 xdg-utils xvfb xauth
     qt6-translations-l10n)
+
+# Installs, for each "command:package" in "$@" whose command is missing, the
+# Debian package that provides it; a command already there, from whatever
+# package, is left alone (Debian's npm beside another node would clash).
+install_commands() {
+    local packages=()
+    for pair in "$@"; do
+        command -v "${pair%%:*}" > /dev/null || packages+=("${pair#*:}")
+    done
+    install_missing "${packages[@]}"
+}

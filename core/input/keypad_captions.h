@@ -12,4 +12,13 @@ inline constexpr std::array<const char16_t*, KeyCount> KeyCaptions = {
     u" +", u" -", u" *", u" /", u" \\", u" ^", u" K", u" (", u" )", u" =",
 };
 
+// A key's background while the pointer holds it down: light green. At rest
+// and after its release a key takes the system's colours.
+struct KeyColour {
+    int red;
+    int green;
+    int blue;
+};
+inline constexpr KeyColour HeldKeyColour{192, 255, 192};
+
 }  // namespace tambrel

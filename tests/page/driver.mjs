@@ -4,6 +4,7 @@ import puppeteer from 'puppeteer-core';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 // Without the background flags Chromium's own connections are refused on a
 // closed network and slow every start.
@@ -23,7 +24,7 @@ export async function close(browser) {
 }
 
 // The page's file: the first argument, else the build's.
-export const pagePath = path.resolve(process.argv[2] || new URL('../../build-page/tambrel.html', import.meta.url).pathname);
+export const pagePath = path.resolve(process.argv[2] || fileURLToPath(new URL('../../build-page/tambrel.html', import.meta.url)));
 
 // A tab whose document counts as focused (the clipboard wants it), with every
 // dialog, page error and console error recorded as a fault.

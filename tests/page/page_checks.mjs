@@ -1,6 +1,6 @@
 // What the page must do beyond the window's lines, opened over file:// from
 // a copy in a fresh folder, with every request caught:
-//   node page_checks.mjs PAGE.html link|narrow|offline
+//   node page_checks.mjs PAGE.html link|narrow|offline|looks
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -83,6 +83,30 @@ if (what === 'link') {
         await pressKey(page, 'Return');
         same('txtOtvet', await value(page, 'txtOtvet'), '14');
         noFaults(page);
+    });
+} else if (what === 'looks') {
+    // What the window shows too: a key held down light green, the button
+    // face once released; the menus' items with their shortcuts.
+    const page = await tab();
+    await tally.run('a held key', async () => {
+        await load(page, url);
+        const key = await page.$('#Knopka5'), box = await key.boundingBox();
+        await page.mouse.move(box.x + 5, box.y + 5);
+        await page.mouse.down();
+        same('held', await key.evaluate(k => getComputedStyle(k).backgroundColor), 'rgb(192, 255, 192)');
+        await page.mouse.up();
+        same('released', await key.evaluate(k => k.style.background), 'buttonface');
+        same('Primer', await value(page, 'Primer'), '5');
+        noFaults(page);
+    });
+    await tally.run('the menus', async () => {
+        same('items', await page.$$eval('#EditMenu > *, #HelpMenu > *', l => l.map(e => e.id + (e.dataset.key ? ` ${e.dataset.key}` : '')).join(', ')),
+            'EditUndo Ctrl+Z, EditRedo Ctrl+X, EditCopy Ctrl+C, EditPaste Ctrl+V, EditDelete Del, EditAll Ctrl+A, ' +
+            'EditSkopki Ctrl+S, sep, EditPrimerOtvet, HelpCallHelp F1, HelpAbout');
+        same('captions', await page.$$eval('[role^=menuitem]', l => l.map(e => e.textContent).join(', ')),
+            'Правка, Отменить, Повторить, Копировать, Вставить, Удалить, Выделить всё, Взять пример в скобки, ' +
+            'Заменять пример ответом, Справка, Вызов справки, О программе');
+        same('the switch', await page.$eval('#EditPrimerOtvet', e => `${e.getAttribute('role')} ${e.getAttribute('aria-checked')}`), 'menuitemcheckbox false');
     });
 } else {
     throw new Error(`unknown check: ${what}`);
