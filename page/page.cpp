@@ -29,7 +29,7 @@ struct Page {
         box.onChange = [this] { rules.changed(); };
         SetEngineWindow(&window);
     }
-    PageBox box;
+    PlainBox box;
     PageWindow window{box};
     PrimerRules rules{box};
     std::u16string in;
