@@ -41,6 +41,10 @@ Decimal SignedSum(const Decimal& a, const Decimal& b) {
     return Tidy(difference);
 }
 
+// Longer numbers than any pupil multiplies get no column, nor an exact
+// product: a column of their partial products would not fit a page.
+constexpr std::size_t LongestFactors = 60;
+
 Decimal SignedProduct(const Decimal& a, const Decimal& b) {
     Decimal product = MultiplyMagnitudes(a, b);
     product.negative = a.negative != b.negative;
@@ -138,6 +142,10 @@ private:
     }
 
     void product() {
+        if (a_.left.digits.size() + a_.right.digits.size() > LongestFactors) {
+            binary(words::Times, std::nullopt);
+            return;
+        }
         binary(words::Times, SignedProduct(a_.left, a_.right));
         const std::size_t before = blocks_.size();
         productWork(a_.left, a_.right);
@@ -147,6 +155,11 @@ private:
     void quotient() {
         const Decimal x = Tidy(a_.left);
         const Decimal y = Tidy(a_.right);
+        // A divisor longer than any pupil divides by gets no column.
+        if (!SmallWhole(y)) {
+            binary(words::Divided, std::nullopt);
+            return;
+        }
         // The divisor made whole: both commas moved as many places.
         const Decimal dividend = Tidy(Decimal{false, ShiftedLeft(x.digits, y.scale), x.scale});
         const Decimal divisor{false, y.digits, 0};

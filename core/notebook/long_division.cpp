@@ -56,8 +56,12 @@ LongDivision DivideInColumn(const Decimal& dividend, const Decimal& divisor, boo
         }
         const auto significant =
             static_cast<int>(quotient.size() - std::min(quotient.find_first_not_of('0'), quotient.size()));
+        // The whole part is always done; after it, the program's digits
+        // are enough, even where the dividend has more.
         const bool used = k >= given - 1;
-        if (withRemainder ? k >= whole - 1 : (used && (partial == 0 || significant >= KeptDigits))) break;
+        if (withRemainder ? k >= whole - 1
+                          : k >= whole - 1 && ((used && partial == 0) || significant >= KeptDigits))
+            break;
         if (k > given + 40) break;  // never reached: the quotient's digits run out first
     }
     const int places = std::max(0, k + 1 - whole);

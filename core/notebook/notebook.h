@@ -11,7 +11,7 @@ namespace tambrel::notebook {
 struct Cell {
     char16_t ch = u' ';
     // Small text over the cell: an action's number, or the dot of a carried
-    // or borrowed ten. A number of two digits runs on over the next cell.
+    // or borrowed ten. A number of two digits ends over its cell.
     std::u16string above;
     bool raised = false;      // written small and high: an exponent
     bool bar = false;         // under the bar of a square root
