@@ -85,14 +85,18 @@ private:
         return false;
     }
     // The small text over the row: the root's bar, then the numbers and
-    // dots, a longer one ending over its own cell.
+    // dots, a longer one ending over its own cell unless that runs it into
+    // the mark before.
     std::u16string marks(int r) const {
         std::u16string out(static_cast<std::size_t>(width_) + 4, u' ');
         for (int c = 0; c < width_; ++c)
             if (cell(r, c).bar) out[static_cast<std::size_t>(c)] = u'_';
         for (int c = 0; c < width_; ++c) {
             const std::u16string& above = cell(r, c).above;
-            const auto from = static_cast<std::size_t>(std::max(0, c + 1 - static_cast<int>(above.size())));
+            auto from = static_cast<std::size_t>(std::max(0, c + 1 - static_cast<int>(above.size())));
+            // Beside the mark of the cell before, it starts over its own.
+            if (from > 0 && from < static_cast<std::size_t>(c) && out[from - 1] != u' ')
+                from = static_cast<std::size_t>(c);
             for (std::size_t i = 0; i < above.size(); ++i)
                 if (from + i < out.size()) out[from + i] = above[i];
         }
