@@ -56,15 +56,14 @@ Decimal SignedProduct(const Decimal& a, const Decimal& b) {
 Decimal WholeHalfEven(const Decimal& d) {
     const Decimal tidy = Tidy(d);
     if (tidy.scale == 0) return tidy;
-    const std::size_t wholeDigits =
-        tidy.digits.size() - std::min(tidy.digits.size(), static_cast<std::size_t>(tidy.scale));
-    std::string whole = wholeDigits == 0 ? std::string(1, '0') : tidy.digits.substr(0, wholeDigits);
-    const std::string fraction =
-        tidy.digits.substr(tidy.digits.size() - static_cast<std::size_t>(tidy.scale));
+    // "0,5" and "12,25": the whole part before the comma, the fraction after.
+    const std::string written = PlainDigits(tidy);
+    const std::size_t comma = written.find(',');
+    const std::string whole = written.substr(0, comma);
+    const std::string fraction = written.substr(comma + 1);
     const int last = whole.back() - '0';
     const bool up = fraction[0] > '5' || (fraction[0] == '5' && (fraction.size() > 1 || last % 2 == 1));
-    Decimal out{tidy.negative, up ? SumOfDigits(whole, "1") : whole, 0};
-    return Tidy(out);
+    return Tidy(Decimal{tidy.negative, up ? SumOfDigits(whole, "1") : SumOfDigits(whole, "0"), 0});
 }
 
 class ActionWriter {

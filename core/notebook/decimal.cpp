@@ -78,24 +78,6 @@ Decimal WithScale(Decimal d, int scale) {
 
 int SignificantDigits(const Decimal& d) { return d.isZero() ? 0 : static_cast<int>(d.digits.size()); }
 
-Decimal RoundedTo(Decimal d, int places) {
-    const int extra = SignificantDigits(d) - places;
-    if (extra <= 0) return d;
-    const bool up = d.digits[static_cast<std::size_t>(places)] >= '5';
-    std::string kept = d.digits.substr(0, static_cast<std::size_t>(places));
-    if (up) kept = SumOfDigits(kept, "1");
-    // The dropped places become zeros of the whole part, or leave the
-    // fraction.
-    if (extra <= d.scale) {
-        d.digits = kept;
-        d.scale -= extra;
-    } else {
-        d.digits = ShiftedLeft(kept, extra - d.scale);
-        d.scale = 0;
-    }
-    return Tidy(d);
-}
-
 Decimal Magnitude(Decimal d) {
     d.negative = false;
     return d;

@@ -25,8 +25,6 @@ Decimal Tidy(Decimal d);
 // The same number written with scale places after the comma (scale not
 // below the number's own).
 Decimal WithScale(Decimal d, int scale);
-// Rounded to its first places significant digits, halves away from zero.
-Decimal RoundedTo(Decimal d, int places);
 // Significant digits of the number as written.
 int SignificantDigits(const Decimal& d);
 Decimal Magnitude(Decimal d);

@@ -78,7 +78,8 @@ void NotebookBuilder::started(std::u16string_view example) {
 
 void NotebookBuilder::stepSolved(const SolvedStep& step) {
     const auto n = static_cast<long>(current_.size());
-    if (step.sign < 1 || step.sign > n || step.leftEdge < 0 || step.rightEdge < 1 || step.rightEdge > n + 1) {
+    if (step.sign < 1 || step.sign > n || step.leftEdge < 0 || step.leftEdge > n || step.rightEdge < 1 ||
+        step.rightEdge > n + 1 || step.result.empty()) {
         tracked_ = false;
         return;
     }
