@@ -20,49 +20,6 @@ bool Subtracts(std::u16string_view example, long i) {
     return before != u'(' && !IsActionChar(before);
 }
 
-// A text with the origin of every character.
-struct Traced {
-    std::u16string text;
-    std::vector<long> origins;
-
-    void add(std::u16string_view more, const long* from) {
-        text += more;
-        for (std::size_t i = 0; i < more.size(); ++i) origins.push_back(from != nullptr ? from[i] : -1);
-    }
-    void add(char16_t c, long origin) {
-        text.push_back(c);
-        origins.push_back(origin);
-    }
-};
-
-// The engine's folding of sign pairs, every run of signs to one, keeping
-// the origin of the run's first sign: that is the sign between two
-// numbers, the others were a number's own.
-Traced Folded(const Traced& in) {
-    Traced out;
-    out.text.reserve(in.text.size());
-    out.origins.reserve(in.text.size());
-    for (std::size_t i = 0; i < in.text.size();) {
-        if (!IsSign(in.text[i])) {
-            out.add(in.text[i], in.origins[i]);
-            ++i;
-            continue;
-        }
-        bool odd = false;
-        long origin = -1;
-        for (; i < in.text.size() && IsSign(in.text[i]); ++i) {
-            odd ^= in.text[i] == u'-';
-            if (origin < 0) origin = in.origins[i];
-        }
-        out.add(odd ? u'-' : u'+', origin);
-    }
-    if (!out.text.empty() && out.text.front() == u'+') {
-        out.text.erase(0, 1);
-        out.origins.erase(out.origins.begin());
-    }
-    return out;
-}
-
 }  // namespace
 
 void NotebookBuilder::started(std::u16string_view example) {
@@ -125,25 +82,46 @@ void NotebookBuilder::stepSolved(const SolvedStep& step) {
     const long* leftOrigins = origins_.data();
     const long* rightOrigins = origins_.data() + step.rightEdge - 1;
     const bool bracketed = left.ends_with(u'(') && right.starts_with(u')');
+    const std::u16string_view result = step.result;
+    const std::u16string_view after = step.after;
     for (int variant = 0; variant < 3; ++variant) {
         // 0: as it stands; 1: the action's bracket dropped; 2: a plus given back.
-        if ((variant == 1 && !bracketed) || (variant == 2 && step.result.starts_with(u'-'))) continue;
+        if ((variant == 1 && !bracketed) || (variant == 2 && result.starts_with(u'-'))) continue;
         const std::size_t cut = variant == 1 ? 1 : 0;
-        Traced joined;
-        joined.text.reserve(before.size() + step.result.size() + 1);
-        joined.add(left.substr(0, left.size() - cut), leftOrigins);
-        if (variant == 2) joined.add(u'+', minusOrigin);
-        joined.add(step.result.substr(0, 1), nullptr);
-        if (!step.result.empty() && variant != 2 && IsSign(step.result[0]))
-            joined.origins.back() = minusOrigin;
-        joined.add(step.result.substr(1), nullptr);
-        joined.add(right.substr(cut), rightOrigins + cut);
-        Traced folded = Folded(joined);
-        if (folded.text == step.after) {
-            current_ = std::move(folded.text);
-            origins_ = std::move(folded.origins);
-            return;
-        }
+        const std::u16string_view kept = left.substr(0, left.size() - cut);
+        const std::u16string_view rest = right.substr(cut);
+        // Only the signs where the kept rest meets the result fold: the
+        // rests were folded already and the result ends in a digit.
+        std::size_t keep = kept.size();
+        while (keep > 0 && IsSign(kept[keep - 1])) --keep;
+        bool signs = false;
+        bool odd = false;
+        long signOrigin = -1;
+        const auto fold = [&](char16_t c, long from) {
+            signs = true;
+            odd ^= c == u'-';
+            if (signOrigin < 0) signOrigin = from;
+        };
+        for (std::size_t i = keep; i < kept.size(); ++i) fold(kept[i], leftOrigins[i]);
+        if (variant == 2) fold(u'+', minusOrigin);
+        const std::size_t own = IsSign(result[0]) ? 1 : 0;  // the result's sign folds too
+        if (own == 1) fold(result[0], minusOrigin);
+        const bool sign = signs && (odd || keep > 0);  // a leading plus goes
+        const std::u16string_view digits = result.substr(own);
+        if (keep + (sign ? 1 : 0) + digits.size() + rest.size() != after.size()) continue;
+        const std::size_t at = keep + (sign ? 1 : 0);
+        if (after.substr(0, keep) != kept.substr(0, keep) || (sign && after[keep] != (odd ? u'-' : u'+')) ||
+            after.substr(at, digits.size()) != digits || after.substr(at + digits.size()) != rest)
+            continue;
+        std::vector<long> origins;
+        origins.reserve(after.size());
+        origins.insert(origins.end(), leftOrigins, leftOrigins + keep);
+        if (sign) origins.push_back(signOrigin);
+        origins.insert(origins.end(), digits.size(), -1);
+        origins.insert(origins.end(), rightOrigins + cut, rightOrigins + right.size());
+        current_ = after;
+        origins_ = std::move(origins);
+        return;
     }
     // Never expected: the example goes on without its origins.
     tracked_ = false;
