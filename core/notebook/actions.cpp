@@ -54,7 +54,7 @@ Decimal SignedProduct(const Decimal& a, const Decimal& b) {
 // A number rounded to a whole one, halves to the even one, as the program
 // rounds the operands of "\".
 Decimal WholeHalfEven(const Decimal& d) {
-    const Decimal tidy = Tidy(d);
+    Decimal tidy = Tidy(d);
     if (tidy.scale == 0) return tidy;
     // "0,5" and "12,25": the whole part before the comma, the fraction after.
     const std::string written = PlainDigits(tidy);

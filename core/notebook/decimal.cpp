@@ -8,7 +8,7 @@ namespace tambrel::notebook {
 
 namespace {
 
-std::string WithoutLeadingZeros(std::string s) {
+std::string WithoutLeadingZeros(const std::string& s) {
     const std::size_t first = s.find_first_not_of('0');
     return first == std::string::npos ? "0" : s.substr(first);
 }
