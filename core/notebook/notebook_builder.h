@@ -12,7 +12,8 @@ namespace tambrel::notebook {
 // Listens to one solving and makes its notebook. It follows every sign of
 // the example through the rewritten remainders, so that each action is
 // written on the sign it stands on in the example, even where the program
-// carried a subtraction's minus along with a number.
+// carried a subtraction's minus along with a number. One builder serves
+// one solving: a solving that fails its checks tells it nothing.
 class NotebookBuilder : public StepListener {
 public:
     void started(std::u16string_view example) override;
