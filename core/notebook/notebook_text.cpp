@@ -94,9 +94,10 @@ private:
         for (int c = 0; c < width_; ++c) {
             const std::u16string& above = cell(r, c).above;
             auto from = static_cast<std::size_t>(std::max(0, c + 1 - static_cast<int>(above.size())));
-            // Beside the mark of the cell before, it starts over its own.
-            if (from > 0 && from < static_cast<std::size_t>(c) && out[from - 1] != u' ')
-                from = static_cast<std::size_t>(c);
+            // On or beside a mark before it, it starts over its own cell.
+            const auto own = static_cast<std::size_t>(c);
+            for (std::size_t i = from == 0 ? 0 : from - 1; i < own; ++i)
+                if (out[i] != u' ') from = own;
             for (std::size_t i = 0; i < above.size(); ++i)
                 if (from + i < out.size()) out[from + i] = above[i];
         }
