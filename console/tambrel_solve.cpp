@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calculjator.h"
+#include "notebook_builder.h"
 #include "plain_window.h"
 #include "shared_state.h"
 #include "utf.h"
@@ -16,8 +17,10 @@ using namespace tambrel;
 
 // One example's block, written at once: the WebAssembly build writes every
 // piece it is handed straight to node.
-void Solve(const std::string& line, const std::u16string& example, bool replace) {
+void Solve(const std::string& line, const std::u16string& example, bool replace, bool notebook) {
     PlainWindow window(example);
+    notebook::NotebookBuilder builder;
+    if (notebook) window.listener = &builder;
     ReplaceWithAnswer = replace ? 1 : 0;
     SolveOn(window);
 
@@ -32,6 +35,15 @@ void Solve(const std::string& line, const std::u16string& example, bool replace)
     block += "caret: " + std::to_string(window.caret) + "\n";
     block += ExampleState == Solved ? "state: Solved\n" : "state: Changed\n";
     if (window.boxShown) add("box", window.boxText);
+    if (notebook) {
+        // One line a row of the notebook, as the faces copy it.
+        const std::u16string text = notebook::NotebookText(builder.notebook());
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t end = text.find(u'\n', from);
+            add("notebook", std::u16string_view(text).substr(from, end - from));
+            from = end + 1;
+        }
+    }
     block += "\n";
     std::fwrite(block.data(), 1, block.size(), stdout);
 }
@@ -49,11 +61,14 @@ bool ReadLine(std::string& line) {
 
 int main(int argc, char** argv) {
     bool replace = false;
+    bool notebook = false;
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--replace") {
             replace = true;
+        } else if (std::string_view(argv[i]) == "--notebook") {
+            notebook = true;
         } else {
-            std::fputs("Использование: tambrel-solve [--replace] < примеры.txt\n", stderr);
+            std::fputs("Использование: tambrel-solve [--replace] [--notebook] < примеры.txt\n", stderr);
             return 2;
         }
     }
@@ -65,7 +80,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "Строка %ld: текст не в кодировке UTF-8, пример пропущен.\n", number);
             continue;
         }
-        Solve(line, *example, replace);
+        Solve(line, *example, replace, notebook);
     }
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }

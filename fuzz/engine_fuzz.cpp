@@ -3,8 +3,11 @@
 // for every DirC item, steps numbered 1, 2, 3 without gaps, and an answer
 // that is the last remainder as the final-answer rules leave it. Sign pairs
 // collapse as the rules rewrite them, one pair at a time (checked on short
-// examples: the rewriting is slow).
+// examples: the rewriting is slow). The notebook of every solving is built
+// and printed: one action line for every DirC item, each action found on
+// its sign.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +16,7 @@
 #include "calculjator.h"
 #include "example_text.h"
 #include "messages.h"
+#include "notebook_builder.h"
 #include "plain_window.h"
 #include "shared_state.h"
 #include "utf.h"
@@ -94,10 +98,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tambrel;
     const std::u16string example = ExampleFrom(data, size);
     PlainWindow window(example);
+    notebook::NotebookBuilder builder;
+    window.listener = &builder;
     ReplaceWithAnswer = size % 2 == 0 ? 1 : 0;
     SolveOn(window);
     const bool solved = ExampleState == Solved;
     if (window.dirC.size() != window.dirPr.size()) std::abort();
+    const notebook::Notebook book = builder.notebook();
+    const auto actionLines =
+        std::count_if(book.blocks.begin(), book.blocks.end(),
+                      [](const notebook::Block& b) { return b.kind == notebook::BlockKind::Action; });
+    if (static_cast<std::size_t>(actionLines) != window.dirC.size() || !builder.tracked()) std::abort();
+    if (notebook::NotebookText(book).empty() != book.blocks.empty()) std::abort();
     if (solved && (window.otvet.empty() || window.boxShown)) std::abort();
     if (window.boxShown && !window.otvet.empty()) std::abort();
     if (!solved && !window.boxShown && !IsMessage(window.otvet)) std::abort();

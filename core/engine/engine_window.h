@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "step_listener.h"
+
 namespace tambrel {
 
 // The two result lists of the main window.
@@ -31,6 +33,9 @@ public:
     virtual std::u16string caption() const = 0;
     // Modal box with the critical-error icon and one OK button.
     virtual void showCriticalError(const std::u16string& title, const std::u16string& text) = 0;
+
+    // Who is told of every step, for the notebook; nobody by default.
+    virtual StepListener* stepListener() { return nullptr; }
 };
 
 // The window SolveExample works on; the front end sets it once at start.

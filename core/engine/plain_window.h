@@ -27,6 +27,7 @@ public:
     int actionCount() const override { return static_cast<int>(dirC.size()); }
     std::u16string caption() const override { return u"Тамбрель"; }
     void showCriticalError(const std::u16string& title, const std::u16string& text) override;
+    StepListener* stepListener() override { return listener; }
 
     std::vector<std::u16string>& items(ResultList list) { return list == ResultList::DirC ? dirC : dirPr; }
 
@@ -42,6 +43,7 @@ public:
     std::u16string boxTitle;
     std::u16string boxText;
     bool boxShown = false;
+    StepListener* listener = nullptr;  // the notebook's builder, when one is kept
 };
 
 }  // namespace tambrel

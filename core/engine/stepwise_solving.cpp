@@ -279,7 +279,8 @@ Text Rewritten(View e, long leftEnd, long rightStart, float result, Text t) {
 
 class Solver {
 public:
-    Solver(EngineWindow& window, Text& example) : window_(window), e_(example) {}
+    Solver(EngineWindow& window, Text& example)
+        : window_(window), e_(example), listener_(window.stepListener()) {}
 
     void run();
 
@@ -292,10 +293,12 @@ private:
     void finalAnswer();
     bool fail(View message) {
         window_.setOtvetText(Text(message));
+        if (listener_ != nullptr) listener_->ended(SolvingEnd::Message, message);
         return false;
     }
     bool internalError() {
         window_.showCriticalError(window_.caption(), Text(messages::InternalError));
+        if (listener_ != nullptr) listener_->ended(SolvingEnd::InternalError, messages::InternalError);
         return false;
     }
     // Step 8: the step label and the two list items.
@@ -303,15 +306,64 @@ private:
         const Text label = StepLabel(window_.actionCount() + 1, root);
         window_.appendListItem(ResultList::DirC, label + action);
         window_.appendListItem(ResultList::DirPr, label + u" " + e_);
+        if (listener_ != nullptr) lastAction_ = action;
     }
+    // What the listener is told of a step: read from the example before the
+    // step, completed after it.
+    struct Watched {
+        SolvedStep step;
+        Text left;
+        Text right;
+    };
+    Watched watchAction(long p) const;
+    Watched watchRoot(long m, long c) const;
+    void tell(Watched& watched);
     long length() const { return static_cast<long>(e_.size()); }
 
     EngineWindow& window_;
     Text& e_;
+    StepListener* listener_;
+    Text lastAction_;  // the last DirC item without its label, for the listener
 };
+
+Solver::Watched Solver::watchAction(long p) const {
+    Watched w;
+    if (listener_ == nullptr) return w;
+    const std::optional<Operand> left = LeftOperand(e_, p);
+    const std::optional<Operand> right = RightOperand(e_, p);
+    if (!left || !right) return w;
+    w.step.sign = p;
+    w.step.leftEdge = left->restEdge;
+    w.step.rightEdge = right->restEdge;
+    w.left = left->text;
+    w.right = right->text;
+    return w;
+}
+
+Solver::Watched Solver::watchRoot(long m, long c) const {
+    Watched w;
+    if (listener_ == nullptr) return w;
+    w.step = {true, m - 1, m - 2, c + 1, {}, {}, {}, {}};
+    w.right = Span(e_, m + 1, c - 1);
+    return w;
+}
+
+void Solver::tell(Watched& w) {
+    if (listener_ == nullptr) return;
+    w.step.left = w.left;
+    w.step.right = w.right;
+    // The result ends the action after its "=", behind one blank or none.
+    const std::size_t equals = lastAction_.rfind(u'=');
+    View result = View(lastAction_).substr(equals + 1);
+    if (result.starts_with(u' ')) result.remove_prefix(1);
+    w.step.result = result;
+    w.step.after = e_;
+    listener_->stepSolved(w.step);
+}
 
 void Solver::run() {
     e_ = WithImplicitMultiplication(e_);
+    if (listener_ != nullptr) listener_->started(e_);
     // Every step takes away an operator or a root, bar a few that end in
     // the internal-error box; the bound only guards against a hang.
     const auto actions =
@@ -324,7 +376,9 @@ void Solver::run() {
         }
         const Region region = ChooseRegion(e_);
         if (region.kind == Region::Root) {
+            Watched watched = watchRoot(region.offset, region.close);
             if (!rootStep(region.offset, region.close)) return;
+            tell(watched);
             continue;
         }
         const long k = ChooseAction(Span(e_, region.offset + 1, region.offset + region.length));
@@ -335,7 +389,9 @@ void Solver::run() {
                 internalError();
             return;
         }
+        Watched watched = watchAction(region.offset + k);
         if (!actionStep(region.offset + k)) return;
+        tell(watched);
     }
     internalError();
 }
@@ -399,6 +455,7 @@ void Solver::finalAnswer() {
     }
     window_.setOtvetText(e_);
     ExampleState = Solved;
+    if (listener_ != nullptr) listener_->ended(SolvingEnd::Answer, e_);
 }
 
 }  // namespace
