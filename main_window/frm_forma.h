@@ -112,6 +112,10 @@ private:
     QAction* EditAll = nullptr;
     QAction* EditSkopki = nullptr;
     QAction* EditPrimerOtvet = nullptr;
+    QMenu* Reshenie = nullptr;
+    QAction* ReshenieShow = nullptr;
+    QAction* ReshenieCopy = nullptr;
+    QAction* ResheniePrint = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
 

@@ -47,7 +47,7 @@ void FrmForma::connectEditMenu() {
 bool FrmForma::editItemAvailable(const QAction* item, bool clipboardHoldsText) const {
     for (const MenuItem& entry : MenuItems) {
         if (menuAction(entry.command) == item)
-            return IsOffered(entry, *rules_, Primer->hasSelectedText(), clipboardHoldsText);
+            return IsOffered(entry, *rules_, {Primer->hasSelectedText(), clipboardHoldsText, false});
     }
     return true;
 }

@@ -127,10 +127,12 @@ void FrmForma::createMenu() {
 
     Edit = bar->addMenu(QStringLiteral("&Правка"));
     Edit->setObjectName(QStringLiteral("Edit"));
+    Reshenie = bar->addMenu(QStringLiteral("&Решение"));
+    Reshenie->setObjectName(QStringLiteral("Reshenie"));
     QMenu* Help = bar->addMenu(QStringLiteral("&Справка"));
     Help->setObjectName(QStringLiteral("Help"));
     for (const MenuItem& entry : MenuItems) {
-        QMenu* menu = entry.menu == "Edit" ? Edit : Help;
+        QMenu* menu = entry.menu == "Edit" ? Edit : entry.menu == "Reshenie" ? Reshenie : Help;
         if (entry.separatorBefore) menu->addSeparator()->setObjectName(QStringLiteral("sep"));
         menuAction(entry.command) = Item(menu, entry);
     }
@@ -155,6 +157,9 @@ QAction*& FrmForma::menuAction(MenuCommand command) {
         case MenuCommand::All: return EditAll;
         case MenuCommand::Brackets: return EditSkopki;
         case MenuCommand::Switch: return EditPrimerOtvet;
+        case MenuCommand::NotebookShow: return ReshenieShow;
+        case MenuCommand::NotebookCopy: return ReshenieCopy;
+        case MenuCommand::NotebookPrint: return ResheniePrint;
         case MenuCommand::CallHelp: return HelpCallHelp;
         case MenuCommand::About: break;
     }

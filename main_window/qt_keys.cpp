@@ -10,7 +10,7 @@ namespace tambrel {
 namespace {
 
 // Enter of the keypad is Enter; the others each have one key.
-constexpr std::array<std::pair<Qt::Key, NamedKey>, 13> QtKeys = {{
+constexpr std::array<std::pair<Qt::Key, NamedKey>, 14> QtKeys = {{
     {Qt::Key_Backspace, NamedKey::Backspace},
     {Qt::Key_Return, NamedKey::Enter},
     {Qt::Key_Enter, NamedKey::Enter},
@@ -24,6 +24,7 @@ constexpr std::array<std::pair<Qt::Key, NamedKey>, 13> QtKeys = {{
     {Qt::Key_Home, NamedKey::Home},
     {Qt::Key_End, NamedKey::End},
     {Qt::Key_F1, NamedKey::F1},
+    {Qt::Key_F2, NamedKey::F2},
 }};
 
 }  // namespace

@@ -147,8 +147,8 @@ EMSCRIPTEN_KEEPALIVE int tambrel_shortcut() {
 EMSCRIPTEN_KEEPALIVE int tambrel_offered(int item, int clipboardHoldsText) {
     if (item < 0 || static_cast<std::size_t>(item) >= MenuItems.size()) return 0;
     const Page& p = P();
-    return IsOffered(MenuItems[static_cast<std::size_t>(item)], p.rules, !p.box.selectedText().empty(),
-                     clipboardHoldsText != 0)
+    return IsOffered(MenuItems[static_cast<std::size_t>(item)], p.rules,
+                     {!p.box.selectedText().empty(), clipboardHoldsText != 0, false})
                ? 1
                : 0;
 }

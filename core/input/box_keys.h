@@ -8,7 +8,7 @@ namespace tambrel {
 
 // The keys without a character of their own that the box and the menus'
 // shortcuts name.
-enum class NamedKey { None, Backspace, Enter, Escape, Tab, Delete, Left, Right, Up, Down, Home, End, F1 };
+enum class NamedKey { None, Backspace, Enter, Escape, Tab, Delete, Left, Right, Up, Down, Home, End, F1, F2 };
 
 // A named key as a browser names it (KeyboardEvent.key) and as a menu shows
 // it beside an item.
@@ -17,7 +17,7 @@ struct KeyName {
     std::u16string_view web;
     std::u16string_view shown;
 };
-inline constexpr std::array<KeyName, 12> KeyNames = {{
+inline constexpr std::array<KeyName, 13> KeyNames = {{
     {NamedKey::Backspace, u"Backspace", u"Backspace"},
     {NamedKey::Enter, u"Enter", u"Enter"},
     {NamedKey::Escape, u"Escape", u"Esc"},
@@ -30,6 +30,7 @@ inline constexpr std::array<KeyName, 12> KeyNames = {{
     {NamedKey::Home, u"Home", u"Home"},
     {NamedKey::End, u"End", u"End"},
     {NamedKey::F1, u"F1", u"F1"},
+    {NamedKey::F2, u"F2", u"F2"},
 }};
 // None for a name that is not in the table.
 NamedKey NamedKeyCalled(std::u16string_view web);

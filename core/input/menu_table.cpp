@@ -21,12 +21,13 @@ const MenuItem* ItemForShortcut(const PressedKey& key) {
     return found != MenuItems.end() ? found : nullptr;
 }
 
-bool IsOffered(const MenuItem& item, const PrimerRules& rules, bool selection, bool clipboardHoldsText) {
+bool IsOffered(const MenuItem& item, const PrimerRules& rules, const OfferState& now) {
     switch (item.offered) {
         case Offered::CanUndo: return rules.canUndo();
         case Offered::CanRedo: return rules.canRedo();
-        case Offered::Selection: return selection;
-        case Offered::ClipboardText: return clipboardHoldsText;
+        case Offered::Selection: return now.selection;
+        case Offered::ClipboardText: return now.clipboardHoldsText;
+        case Offered::Notebook: return now.notebook;
         case Offered::Always: break;
     }
     return true;

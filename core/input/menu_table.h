@@ -9,11 +9,32 @@ namespace tambrel {
 
 class PrimerRules;
 
-enum class MenuCommand { Undo, Redo, Copy, Paste, Delete, All, Brackets, Switch, CallHelp, About };
+enum class MenuCommand {
+    Undo,
+    Redo,
+    Copy,
+    Paste,
+    Delete,
+    All,
+    Brackets,
+    Switch,
+    NotebookShow,
+    NotebookCopy,
+    NotebookPrint,
+    CallHelp,
+    About
+};
 
 // When an item is offered: read afresh at every opening of its menu and at
 // every press of its shortcut.
-enum class Offered { Always, CanUndo, CanRedo, Selection, ClipboardText };
+enum class Offered { Always, CanUndo, CanRedo, Selection, ClipboardText, Notebook };
+
+// What the offers depend on, as a face sees it at the moment of asking.
+struct OfferState {
+    bool selection = false;           // the example box has a selection
+    bool clipboardHoldsText = false;  // the clipboard holds plain text
+    bool notebook = false;            // the last solving left a notebook
+};
 
 // A shortcut: a Latin letter with Ctrl, or a named key alone; neither for
 // an item without one.
@@ -22,8 +43,8 @@ struct Shortcut {
     NamedKey key = NamedKey::None;
 };
 
-// One item of the drop-down menus «Правка» (Edit) and «Справка» (Help), in
-// their order. The caption has "&" before its underlined letter.
+// One item of the drop-down menus «Правка» (Edit), «Решение» (the notebook)
+// and «Справка» (Help), in their order. The caption has "&" before its underlined letter.
 struct MenuItem {
     MenuCommand command;
     std::string_view name;
@@ -36,7 +57,7 @@ struct MenuItem {
 };
 
 // Redo sits on Ctrl+X; there is no Cut command.
-inline constexpr std::array<MenuItem, 10> MenuItems = {{
+inline constexpr std::array<MenuItem, 13> MenuItems = {{
     {MenuCommand::Undo, "EditUndo", "Edit", u"&Отменить", {u'Z'}, Offered::CanUndo},
     {MenuCommand::Redo, "EditRedo", "Edit", u"&Повторить", {u'X'}, Offered::CanRedo},
     {MenuCommand::Copy, "EditCopy", "Edit", u"&Копировать", {u'C'}, Offered::Selection},
@@ -52,6 +73,14 @@ inline constexpr std::array<MenuItem, 10> MenuItems = {{
      Offered::Always,
      true,
      true},
+    {MenuCommand::NotebookShow,
+     "ReshenieShow",
+     "Reshenie",
+     u"&Показать в тетради",
+     {0, NamedKey::F2},
+     Offered::Always},
+    {MenuCommand::NotebookCopy, "ReshenieCopy", "Reshenie", u"&Копировать решение", {}, Offered::Notebook},
+    {MenuCommand::NotebookPrint, "ResheniePrint", "Reshenie", u"Пе&чать…", {u'P'}, Offered::Notebook},
     {MenuCommand::CallHelp, "HelpCallHelp", "Help", u"&Вызов справки", {0, NamedKey::F1}, Offered::Always},
     {MenuCommand::About, "HelpAbout", "Help", u"&О программе", {}, Offered::Always},
 }};
@@ -62,8 +91,7 @@ const MenuItem& ItemOf(MenuCommand command);
 // named key with nothing held; nullptr for none.
 const MenuItem* ItemForShortcut(const PressedKey& key);
 
-// Whether the item is offered, with the box's selection and the clipboard
-// as they are now.
-bool IsOffered(const MenuItem& item, const PrimerRules& rules, bool selection, bool clipboardHoldsText);
+// Whether the item is offered now.
+bool IsOffered(const MenuItem& item, const PrimerRules& rules, const OfferState& now);
 
 }  // namespace tambrel

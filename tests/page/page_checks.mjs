@@ -100,12 +100,14 @@ if (what === 'link') {
         noFaults(page);
     });
     await tally.run('the menus', async () => {
-        same('items', await page.$$eval('#EditMenu > *, #HelpMenu > *', l => l.map(e => e.id + (e.dataset.key ? ` ${e.dataset.key}` : '')).join(', ')),
+        same('items', await page.$$eval('#EditMenu > *, #ReshenieMenu > *, #HelpMenu > *', l => l.map(e => e.id + (e.dataset.key ? ` ${e.dataset.key}` : '')).join(', ')),
             'EditUndo Ctrl+Z, EditRedo Ctrl+X, EditCopy Ctrl+C, EditPaste Ctrl+V, EditDelete Del, EditAll Ctrl+A, ' +
-            'EditSkopki Ctrl+S, sep, EditPrimerOtvet, HelpCallHelp F1, HelpAbout');
+            'EditSkopki Ctrl+S, sep, EditPrimerOtvet, ReshenieShow F2, ReshenieCopy, ResheniePrint Ctrl+P, ' +
+            'HelpCallHelp F1, HelpAbout');
         same('captions', await page.$$eval('[role^=menuitem]', l => l.map(e => e.textContent).join(', ')),
             'Правка, Отменить, Повторить, Копировать, Вставить, Удалить, Выделить всё, Взять пример в скобки, ' +
-            'Заменять пример ответом, Справка, Вызов справки, О программе');
+            'Заменять пример ответом, Решение, Показать в тетради, Копировать решение, Печать…, ' +
+            'Справка, Вызов справки, О программе');
         same('the switch', await page.$eval('#EditPrimerOtvet', e => `${e.getAttribute('role')} ${e.getAttribute('aria-checked')}`), 'menuitemcheckbox false');
     });
 } else {

@@ -153,7 +153,7 @@ private:
     void press(const std::string& name);
     void run(const MenuItem& item);
     bool offered(const MenuItem& item) const {
-        return IsOffered(item, rules_, !box_.selectedText().empty(), clipboard_.has_value());
+        return IsOffered(item, rules_, {!box_.selectedText().empty(), clipboard_.has_value(), false});
     }
     void moveCaret(int to, bool shift);
 
