@@ -44,10 +44,10 @@ def send(verb, argument):
     elif verb != "start":
         raise ValueError(f"unknown step «{verb}»")
 
-# A step is over when what it must hear was heard, or after 10 s, and once
+# A step is over when what it must hear was heard, or after 8 s, and once
 # both speech and Orca's log have been still for half a second.
 def settle(start, must):
-    end = time.time() + 10
+    end = time.time() + 8
     while time.time() < end and not all(contains(heard_since(start), p.partition(" ×")[0]) for p in must):
         time.sleep(0.05)
     still, last = time.time(), (size(heard_file), size(orca_log))
