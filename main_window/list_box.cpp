@@ -61,7 +61,7 @@ QVariant ResultItem::data(int role) const {
         const std::u16string spoken = SpokenListItem(text().toStdU16String());
         return QString::fromStdU16String(spoken);
     }
-    if (role == Qt::AccessibleDescriptionRole && isSelected()) return QStringLiteral("выделено");
+    if (role == Qt::AccessibleDescriptionRole && isSelected()) return QStringLiteral("выбрано");
     return QListWidgetItem::data(role);
 }
 
