@@ -40,7 +40,7 @@ def send(verb, argument):
     if verb == "key":
         subprocess.run(["xdotool", "key", "--delay", "60", *argument.split()], check=True)
     elif verb == "type":
-        subprocess.run(["xdotool", "type", "--delay", "60", argument], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "60", "--", argument], check=True)
     elif verb != "start":
         raise ValueError(f"unknown step «{verb}»")
 
