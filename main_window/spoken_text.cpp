@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "key_spoken_names.h"
+
 namespace tambrel {
 
 namespace {
@@ -21,8 +23,9 @@ std::u16string_view SignWord(char16_t c) {
         case u'\\': return u"целочисленно разделить на";
         case u'^': return u"в степени";
         case u'=': return u"равно";
-        case u'(': return u"открывающая скобка";
-        case u')': return u"закрывающая скобка";
+        // As the keys that type them are named.
+        case u'(': return KeySpokenNames[18];
+        case u')': return KeySpokenNames[19];
         default: return {};
     }
 }
