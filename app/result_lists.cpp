@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "frm_forma.h"
+#include "spoken_text.h"
 #include "take_back.h"
 
 namespace tambrel {
@@ -19,10 +20,12 @@ QString SelectedText(const QListWidget* list) {
 void ShowSelectedAsTooltip(QListWidget* list) { list->setToolTip(SelectedText(list)); }
 
 // With no item selected there is no remainder to take, and the example
-// stays.
+// stays. The focus stays in the list: a reader is told the new example.
 void DirPr_TakeBack(FrmForma* form) {
     const auto remainder = TakenBack(SelectedText(form->resultList(ResultList::DirPr)).toStdU16String());
-    if (remainder) form->setPrimerText(*remainder);
+    if (!remainder) return;
+    form->setPrimerText(*remainder);
+    form->announce(QStringLiteral("Пример ") + QString::fromStdU16String(SpokenExample(*remainder)));
 }
 
 // Enter released in DirPr, with any of Shift, Ctrl and Alt held.

@@ -38,19 +38,27 @@ public:
     }
 };
 
-// Read-only text over the answer box's public face.
-class AnswerAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A text box's line as a reader takes it. The toolkit's own interface
+// answers a query for the attributes at an offset with an empty run, from
+// which a reader builds the line short of its last character, and gives
+// the tooltip, which only repeats the example, as a description that a
+// reader reads after it.
+class LineAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit AnswerAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    LineAccessible(QLineEdit* box, bool readOnly)
+        : QAccessibleWidget(box, QAccessible::EditableText), readOnly_(readOnly) {}
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        s.editable = false;
+        s.readOnly = readOnly_;
+        s.editable = !readOnly_;
+        s.selectableText = true;
         return s;
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+        if (t == QAccessible::Value) return box()->text();
+        if (t == QAccessible::Description) return {};
+        return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -84,6 +92,7 @@ public:
         return box()->cursorPositionAt(box()->mapFromGlobal(point));
     }
     void scrollToSubstring(int /*start*/, int /*end*/) override {}
+    // One run of no attributes over the whole line.
     QString attributes(int /*offset*/, int* start, int* end) const override {
         *start = 0;
         *end = characterCount();
@@ -92,13 +101,32 @@ public:
 
 private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+
+    bool readOnly_;
 };
 
-// A checkable item of a menu, with its check state; the toolkit shows the
-// state but not that the item can be checked at all.
-class SwitchItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// The shortcut as a reader reads a key binding: "<Control>z", "Delete".
+QString ReaderKey(const QKeySequence& shortcut) {
+    if (shortcut.isEmpty()) return {};
+    const QKeyCombination key = shortcut[0];
+    QString text;
+    if (key.keyboardModifiers() & Qt::ControlModifier) text += QStringLiteral("<Control>");
+    if (key.keyboardModifiers() & Qt::ShiftModifier) text += QStringLiteral("<Shift>");
+    if (key.keyboardModifiers() & Qt::AltModifier) text += QStringLiteral("<Alt>");
+    if (key.key() == Qt::Key_Delete) return text + QStringLiteral("Delete");
+    const QString name = QKeySequence(key.key()).toString(QKeySequence::PortableText);
+    return text + (name.size() == 1 ? name.toLower() : name);
+}
+
+// An item of a drop-down menu. The toolkit's own menu counts only plain
+// items and separators among its children: the switch, a check box, had no
+// place in it, and a reader took it for an object already gone and said
+// nothing. The toolkit also gives a reader no key binding in the form it
+// reads ("mnemonic;;accelerator"), so the shortcuts went unsaid.
+class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    SwitchItemAccessible(QAction* action, QMenu* menu) : action_(action), menu_(menu) {
+    MenuItemAccessible(QAction* action, QMenu* menu) : action_(action), menu_(menu) {
+        if (!action->isCheckable()) return;
         // A reader learns the new state without reading the item again.
         QObject::connect(action, &QAction::toggled, action, [action] {
             QAccessible::State changed;
@@ -118,8 +146,7 @@ public:
     QString text(QAccessible::Text t) const override {
         const QString caption = action_->text();
         if (t == QAccessible::Name) return QString(caption).remove(u'&');
-        if (t == QAccessible::Accelerator)
-            return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+        if (t == QAccessible::Accelerator) return action_->shortcut().toString(QKeySequence::NativeText);
         return {};
     }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
@@ -129,45 +156,100 @@ public:
     }
     // The bridge here passes no "checkable" state on: a check box is what a
     // reader then speaks with its state, inside the menu as anywhere.
-    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+    QAccessible::Role role() const override {
+        if (action_->isSeparator()) return QAccessible::Separator;
+        return action_->isCheckable() ? QAccessible::CheckBox : QAccessible::MenuItem;
+    }
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.checkable = true;
+        s.checkable = action_->isCheckable();
         s.checked = action_->isChecked();
-        s.disabled = !action_->isEnabled();
-        s.focusable = true;
+        s.disabled = !action_->isEnabled() || action_->isSeparator();
+        s.focusable = !action_->isSeparator();
         s.focused = menu_->isVisible() && menu_->activeAction() == action_;
-        s.invisible = !menu_->isVisible();
+        s.invisible = !menu_->isVisible() || !action_->isVisible();
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
     }
 
-    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    QStringList actionNames() const override {
+        if (action_->isSeparator()) return {};
+        if (action_->isCheckable()) return {pressAction(), toggleAction()};
+        return {pressAction()};
+    }
     void doAction(const QString& name) override {
         if ((name == pressAction() || name == toggleAction()) && action_->isEnabled()) action_->trigger();
     }
-    QStringList keyBindingsForAction(const QString& /*name*/) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name != pressAction()) return {};
+        const QString mnemonic = QKeySequence::mnemonic(action_->text()).toString(QKeySequence::PortableText);
+        const QString accelerator = ReaderKey(action_->shortcut());
+        if (mnemonic.isEmpty() && accelerator.isEmpty()) return {};
+        return {mnemonic.section(u'+', -1).toLower(), QString(), accelerator};
+    }
 
 private:
     QPointer<QAction> action_;
     QPointer<QMenu> menu_;
 };
 
+// A drop-down menu whose children are its items, every kind counted; see
+// MenuItemAccessible. Its parent is the menu bar's item that opens it.
+class MenuAccessible : public QAccessibleWidget {
+public:
+    explicit MenuAccessible(QMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+    int childCount() const override { return static_cast<int>(menu()->actions().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAction*> actions = menu()->actions();
+        return index >= 0 && index < actions.size() ? QAccessible::queryAccessibleInterface(actions.at(index))
+                                                    : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == nullptr
+                   ? -1
+                   : static_cast<int>(menu()->actions().indexOf(qobject_cast<QAction*>(child->object())));
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAction* action = menu()->actionAt(menu()->mapFromGlobal(QPoint(x, y)));
+        return action != nullptr ? QAccessible::queryAccessibleInterface(action) : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        for (QObject* shown : menu()->menuAction()->associatedObjects()) {
+            auto* bar = qobject_cast<QMenuBar*>(shown);
+            QAccessibleInterface* barInterface =
+                bar != nullptr ? QAccessible::queryAccessibleInterface(bar) : nullptr;
+            if (barInterface != nullptr)
+                return barInterface->child(static_cast<int>(bar->actions().indexOf(menu()->menuAction())));
+        }
+        return QAccessibleWidget::parent();
+    }
+
+private:
+    QMenu* menu() const { return static_cast<QMenu*>(widget()); }
+};
+
 QAccessibleInterface* CreateAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String("tambrel::KnopkaLabel"))
         return new KeyAccessible(static_cast<KnopkaLabel*>(object));
     if (className == QLatin1String("tambrel::AnswerBox"))
-        return new AnswerAccessible(static_cast<AnswerBox*>(object));
+        return new LineAccessible(static_cast<AnswerBox*>(object), true);
+    if (className == QLatin1String("tambrel::PrimerBox"))
+        return new LineAccessible(static_cast<QLineEdit*>(object), false);
     if (className == QLatin1String("tambrel::Announcer")) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     }
-    if (className == QLatin1String("QAction")) {
+    if (className == QLatin1String("QMenu")) return new MenuAccessible(static_cast<QMenu*>(object));
+    // The items of drop-down menus; those of the menu bar, and any item that
+    // opens a menu (the menu bar's are also kept in a hidden overflow
+    // menu), stay the toolkit's.
+    if (className == QLatin1String("QAction") && static_cast<QAction*>(object)->menu() == nullptr) {
         auto* action = static_cast<QAction*>(object);
-        if (!action->isCheckable()) return nullptr;
         for (QObject* shown : action->associatedObjects()) {
-            if (auto* menu = qobject_cast<QMenu*>(shown)) return new SwitchItemAccessible(action, menu);
+            auto* menu = qobject_cast<QMenu*>(shown);
+            if (menu != nullptr) return new MenuItemAccessible(action, menu);
         }
     }
     return nullptr;
@@ -237,6 +319,27 @@ void InstallAccessibleControls() {
         return true;
     }();
     (void)installed;
+}
+
+bool SelectOnceReaderKnowsFocus(QLineEdit* box, const QFocusEvent* e) {
+    const Qt::FocusReason reason = e->reason();
+    const bool selects =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (!QAccessible::isActive() || !selects || box->hasSelectedText() || !box->inputMask().isEmpty())
+        return false;
+    QTimer::singleShot(0, box, [box] {
+        if (box->hasFocus() && !box->hasSelectedText()) box->selectAll();
+    });
+    return true;
+}
+
+void AnswerBox::focusInEvent(QFocusEvent* e) {
+    if (!SelectOnceReaderKnowsFocus(this, e)) {
+        QLineEdit::focusInEvent(e);
+        return;
+    }
+    QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&plain);
 }
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {

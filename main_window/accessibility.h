@@ -13,6 +13,16 @@ namespace tambrel {
 // notification. Installed once, before the window is built.
 void InstallAccessibleControls();
 
+// A text box selects its line as Tab brings the focus in, inside its
+// focusInEvent, and the toolkit tells a reader of the focus only after
+// that event: the reader reads the selection, then the box with its line,
+// the line twice. With a reader at work the box is to take the focus
+// without selecting (true is returned: the caller passes its base class a
+// focus event of no such reason) and the line is selected just after,
+// when the reader knows of the focus: it reads the box and its selected
+// line once. Nobody sees the difference.
+bool SelectOnceReaderKnowsFocus(QLineEdit* box, const QFocusEvent* e);
+
 // The answer box. The user may type into it, but for assistive technology
 // it is read-only text: only the engine writes there.
 class AnswerBox : public QLineEdit {
@@ -20,6 +30,9 @@ class AnswerBox : public QLineEdit {
 
 public:
     using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
 };
 
 // Speaks a text without taking the focus: a notification that is never

@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "accessibility.h"
+#include "list_box.h"
 #include "list_item_size.h"
 #include "message_boxes.h"
 #include "primer_box.h"
@@ -25,6 +26,8 @@ FrmForma::FrmForma(QWidget* parent) : QMainWindow(parent) {
 FrmForma::~FrmForma() {
     if (GetEngineWindow() == this) SetEngineWindow(nullptr);
 }
+
+void FrmForma::announce(const QString& text) { announcer_->say(text); }
 
 void FrmForma::clearReplaceMark() { EditPrimerOtvet->setChecked(false); }
 
@@ -60,7 +63,7 @@ void FrmForma::setListTooltip(ResultList list, const std::u16string& text) {
 }
 
 void FrmForma::appendListItem(ResultList list, const std::u16string& item) {
-    auto* entry = new QListWidgetItem(QString::fromStdU16String(item));
+    auto* entry = new ResultItem(QString::fromStdU16String(item));
     entry->setSizeHint(listItemSize_->of(entry->text()));
     resultList(list)->addItem(entry);
 }

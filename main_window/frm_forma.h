@@ -45,6 +45,8 @@ public:
     QListWidget* resultList(ResultList list) const { return list == ResultList::DirC ? DirC : DirPr; }
     // The switch's item carries its check mark until start-up finds it off.
     void clearReplaceMark();
+    // Spoken by a screen reader while the focus stays where it is.
+    void announce(const QString& text);
     // For the soak run's report.
     const EditHistory& editHistory() const { return rules_->history(); }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 
 #include "frm_forma.h"
 #include "primer_box.h"
@@ -123,6 +124,12 @@ void FrmForma::EditSkopki_Click() { rules_->putInBrackets(); }
 void FrmForma::EditPrimerOtvet_Click() {
     ReplaceWithAnswer = ToggledSwitch(ReplaceWithAnswer);
     EditPrimerOtvet->setChecked(ReplaceWithAnswer != 0);
+    // The menu is closed by now and the focus goes back: a reader would
+    // not speak the item's new state, so it is told once the focus is
+    // back.
+    const QString said = QStringLiteral("Заменять пример ответом ") +
+                         (ReplaceWithAnswer != 0 ? QStringLiteral("включено") : QStringLiteral("выключено"));
+    QTimer::singleShot(0, this, [this, said] { announce(said); });
 }
 
 }  // namespace tambrel

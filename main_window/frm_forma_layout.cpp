@@ -36,10 +36,14 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QR
     return label;
 }
 
-// A reader names the control by its caption.
+// A reader names the control by its caption, without the colon it would
+// speak («Введите пример двоеточие»); the caption shown keeps it.
 void Tie(QLabel* caption, QWidget* control) {
     caption->setBuddy(control);
-    control->setAccessibleName(caption->text());
+    QString name = caption->text();
+    if (name.endsWith(u':')) name.chop(1);
+    caption->setAccessibleName(name);
+    control->setAccessibleName(name);
 }
 
 template <typename Control>
@@ -77,6 +81,9 @@ void FrmForma::createControls() {
     QPalette banner = usrReklamaX1->palette();
     banner.setColor(QPalette::Window, FaceGrey);
     usrReklamaX1->setPalette(banner);
+    // Tab reaches the banner between the lists and the answer; it shows no
+    // focus and does nothing, but a reader names it by its page.
+    usrReklamaX1->setFocusPolicy(Qt::TabFocus);
 
     QLabel* Label1 =
         Caption(client, "Label1", QStringLiteral("Введите пример:"), TwipRect(60, 1200, 1905, 240));

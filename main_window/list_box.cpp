@@ -1,6 +1,9 @@
 #include "list_box.h"
 
 #include <QFocusEvent>
+#include <QTimer>
+
+#include "spoken_text.h"
 
 namespace tambrel {
 
@@ -41,6 +44,25 @@ void ListBox::focusInEvent(QFocusEvent* e) {
     // The toolkit frames the first row as current; the user sees no
     // selection there, so no row is current either.
     if (selectedItems().isEmpty()) selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    // The toolkit tells a reader of the list alone, after this event: the
+    // row the pupil was on is told once it has, or it goes unsaid.
+    if (currentIndex().isValid()) QTimer::singleShot(0, this, &ListBox::tellCurrentRow);
+}
+
+void ListBox::tellCurrentRow() {
+    if (!QAccessible::isActive() || !hasFocus() || !currentIndex().isValid()) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(currentIndex().row());
+    QAccessible::updateAccessibility(&event);
+}
+
+QVariant ResultItem::data(int role) const {
+    if (role == Qt::AccessibleTextRole) {
+        const std::u16string spoken = SpokenListItem(text().toStdU16String());
+        return QString::fromStdU16String(spoken);
+    }
+    if (role == Qt::AccessibleDescriptionRole && isSelected()) return QStringLiteral("выбрано");
+    return QListWidgetItem::data(role);
 }
 
 QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

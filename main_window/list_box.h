@@ -23,6 +23,18 @@ protected:
 
 private:
     void tellRows(int first, int last, QAccessible::Event change);
+    void tellCurrentRow();
+};
+
+// An item of a result list. A reader is given it in words, not signs (see
+// SpokenListItem), and the selected one is called «выбрано», the reader's
+// own word for it: the toolkit's bridge here tells a reader nothing of a
+// list's selection. Both are made only when a reader asks.
+class ResultItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+
+    QVariant data(int role) const override;
 };
 
 }  // namespace tambrel

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "accessibility.h"
 #include "qt_keys.h"
 
 namespace tambrel {
@@ -24,6 +25,15 @@ void PrimerBox::setWholeText(const QString& text) {
     settingWholeText_ = false;
     // Also when the text stays the same: setting it is a change of the example.
     emit changed();
+}
+
+void PrimerBox::focusInEvent(QFocusEvent* e) {
+    if (!SelectOnceReaderKnowsFocus(this, e)) {
+        QLineEdit::focusInEvent(e);
+        return;
+    }
+    QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&plain);
 }
 
 void PrimerBox::focusOutEvent(QFocusEvent* e) {

@@ -21,6 +21,8 @@ usrReklamaX* FillBannerPanel(QWidget* host) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(panel);
+    // The strip is what Tab reaches; a reader names it by its page.
+    host->setAccessibleName(panel->accessibleName());
     panel->show();
     return panel;
 }

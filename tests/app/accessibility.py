@@ -58,8 +58,26 @@ def check(verb, role, name, expected):
     if verb == "press":
         Atspi.Action.do_action(o, 0)
         return wait()
-    got = Atspi.Text.get_text(o, 0, -1) if verb == "text" else "; ".join(
-        o.get_child_at_index(i).get_name().strip() for i in range(o.get_child_count()))
+    if verb == "text":
+        got = Atspi.Text.get_text(o, 0, -1)
+    elif verb == "items":
+        got = "; ".join(o.get_child_at_index(i).get_name().strip() for i in range(o.get_child_count()))
+    elif verb == "description":
+        got = o.get_description()
+    elif verb == "keys":
+        got = Atspi.Action.get_key_binding(o, 0)
+    elif verb == "place":
+        # Its index, and its parent's role, as the parent also counts it.
+        index, parent = o.get_index_in_parent(), o.get_parent()
+        same = parent.get_child_at_index(index) == o if index >= 0 else False
+        got = f"{index} in {parent.get_role_name()}" + ("" if same else ", not its parent's child")
+    elif verb == "run":
+        # The attribute run at an offset: "OFFSET: START-END".
+        offset = int(expected.split(":")[0])
+        run = Atspi.Text.get_attribute_run(o, offset, False)
+        got = f"{offset}: {run.start_offset}-{run.end_offset}"
+    else:
+        return f"unknown check «{verb}»"
     return None if got == expected else f"got «{got}»"
 
 failed = 0
