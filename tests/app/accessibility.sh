@@ -15,13 +15,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 bus=
 pid=
 trap '[ -n "$pid" ] && kill "$pid"; [ -n "$bus" ] && kill "$bus"; rm -rf "$work"' EXIT
-/usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
-bus=$!
-for _ in $(seq 50); do
-    gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
-        --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null 2>&1 && break
-    sleep 0.1
-done
+. "$(dirname "$checker")/a11y_bus.sh"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>/dev/null &
 pid=$!
 timeout 20 xdotool search --sync --onlyvisible --name '^Тамбрель$' >/dev/null

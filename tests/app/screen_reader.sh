@@ -48,13 +48,7 @@ speechd="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
 trap '[ -n "$pid" ] && kill "$pid"; [ -n "$orca" ] && kill "$orca"; [ -n "$bus" ] && kill "$bus"
     [ -s "$speechd" ] && kill "$(cat "$speechd")"
     [ -n "${SCREEN_READER_KEEP:-}" ] && cp heard.txt orca.log "$SCREEN_READER_KEEP"; rm -rf "$work"' EXIT
-/usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
-bus=$!
-for _ in $(seq 50); do
-    gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
-        --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null 2>&1 && break
-    sleep 0.1
-done
+. "$(dirname "$checker")/a11y_bus.sh"
 orca --replace --debug-file="$work/orca.log" >/dev/null 2>&1 &
 orca=$!
 # The program starts once Orca has spoken its greeting: it hears the window

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include "qt_fixture.h"
+#include "scenario_text.h"
 
 using namespace tambrel;
 using namespace tambrel::testing;
@@ -20,50 +21,26 @@ namespace {
 
 QStringList Files;
 
+// The core's reading of a line, in Qt's strings.
 QStringList SplitOn(const QString& line, QChar separator) {
-    QStringList parts = line.split(QRegularExpression(QStringLiteral("(?<!\\\\)\\") + separator));
-    for (QString& part : parts) part = part.trimmed().replace(QStringLiteral("\\") + separator, separator);
+    QStringList parts;
+    for (const std::string& part :
+         testing::SplitOn(line.toStdString(), static_cast<char>(separator.unicode())))
+        parts << QString::fromStdString(part);
     return parts;
 }
 
-// {TEXT×N} repeated, innermost first, then the escapes.
-QString Text(QString s) {
-    static const QRegularExpression repeat(QStringLiteral("\\{([^{}]*)×(\\d+)\\}"));
-    for (auto m = repeat.match(s); m.hasMatch(); m = repeat.match(s))
-        s.replace(m.capturedStart(), m.capturedLength(), m.captured(1).repeated(m.captured(2).toInt()));
-    static const QString from = QStringLiteral("srbtn0e\\");
-    static const QString to = QString::fromUtf16(u" \r\b\t\n\0\x1b\\", 8);
-    QString out;
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const qsizetype k = s[i] == u'\\' && i + 1 < s.size() ? from.indexOf(s[i + 1]) : -1;
-        out += k < 0 ? s[i] : to[k];
-        if (k >= 0) ++i;
-    }
-    return out;
-}
+QString Text(const QString& s) { return QString::fromStdU16String(testing::Text(s.toStdString())); }
 
-// An example with "_" for the caret and "[…]" for a selection, the caret
-// after it; without either the caret stands at the end.
-struct Marked {
+struct MarkedText {
     QString text;
     int caret = -1;
     int selection = -1;
 };
 
-Marked ParseMarked(const QString& s) {
-    Marked m;
-    for (const QChar c : Text(s)) {
-        const auto at = static_cast<int>(m.text.size());
-        if (c == u'_' || c == u']') {
-            m.caret = at;
-        } else if (c == u'[') {
-            m.selection = at;
-        } else {
-            m.text += c;
-        }
-    }
-    if (m.caret < 0) m.caret = static_cast<int>(m.text.size());
-    return m;
+MarkedText ParseMarked(const QString& s) {
+    const testing::Marked m = testing::ParseMarked(s.toStdString());
+    return {QString::fromStdU16String(m.text), m.caret, m.selection};
 }
 
 // A count as a line writes it; anything but digits fails the line, so a
@@ -298,7 +275,7 @@ private slots:
             started.start();
         } else {
             started.openWindow();
-            const Marked m = ParseMarked(start);
+            const MarkedText m = ParseMarked(start);
             auto* primer = Find<QLineEdit>(window(), QStringLiteral("Primer"));
             primer->setText(m.text);
             if (m.selection >= 0) {
@@ -322,7 +299,7 @@ private slots:
         }
         if (!open) return;
         auto* primer = Find<QLineEdit>(window(), QStringLiteral("Primer"));
-        const Marked m = ParseMarked(example);
+        const MarkedText m = ParseMarked(example);
         Same("Primer", primer->text(), m.text);
         Same("its tooltip", primer->toolTip(), primer->text());
         Same("caret", primer->cursorPosition(), m.caret);

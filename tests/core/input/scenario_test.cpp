@@ -20,86 +20,20 @@
 #include "plain_box.h"
 #include "plain_window.h"
 #include "primer_rules.h"
+#include "scenario_text.h"
 #include "shared_state.h"
 #include "utf.h"
 
 namespace tambrel {
 namespace {
 
+using testing::Marked;
+using testing::ParseMarked;
+using testing::SplitOn;
+using testing::Text;
+
 std::string U8(std::u16string_view s) { return Utf16ToUtf8(s); }
 std::u16string U16(const std::string& s) { return Utf8ToUtf16(s).value_or(u"\uFFFD"); }
-
-// Fields split on an unescaped separator, blanks trimmed, "\|" and "\;"
-// unescaped.
-std::vector<std::string> SplitOn(const std::string& line, char separator) {
-    std::vector<std::string> parts(1);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == separator) {
-            parts.back() += separator;
-            ++i;
-        } else if (line[i] == separator) {
-            parts.emplace_back();
-        } else {
-            parts.back() += line[i];
-        }
-    }
-    for (std::string& p : parts) {
-        p.erase(0, p.find_first_not_of(' '));
-        p.erase(p.find_last_not_of(' ') + 1);
-    }
-    return parts;
-}
-
-// {TEXT×N} repeated, innermost first, then the escapes. By hand: a
-// clipboard of ten megabytes is no text for a regular expression.
-std::u16string Text(std::string s) {
-    static const std::string times = "×";
-    for (std::size_t close; (close = s.find('}')) != std::string::npos;) {
-        const std::size_t open = s.rfind('{', close);
-        const std::size_t mark = s.rfind(times, close);
-        if (open == std::string::npos || mark == std::string::npos || mark < open) break;
-        const std::string copy = s.substr(open + 1, mark - open - 1);
-        std::string copies;
-        for (int i = std::stoi(s.substr(mark + times.size(), close - mark - times.size())); i > 0; --i)
-            copies += copy;
-        s.replace(open, close + 1 - open, copies);
-    }
-    const std::u16string wide = U16(s);
-    static const std::u16string from = u"srbtn0e\\";
-    static const std::u16string to(u" \r\b\t\n\0\x1b\\", 8);
-    std::u16string out;
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        const std::size_t k =
-            wide[i] == u'\\' && i + 1 < wide.size() ? from.find(wide[i + 1]) : std::u16string::npos;
-        out += k == std::u16string::npos ? wide[i] : to[k];
-        if (k != std::u16string::npos) ++i;
-    }
-    return out;
-}
-
-// An example with "_" for the caret and "[…]" for a selection, the caret
-// after it; without either the caret stands at the end.
-struct Marked {
-    std::u16string text;
-    int caret = -1;
-    int selection = -1;
-};
-
-Marked ParseMarked(const std::string& s) {
-    Marked m;
-    for (const char16_t c : Text(s)) {
-        const auto at = static_cast<int>(m.text.size());
-        if (c == u'_' || c == u']') {
-            m.caret = at;
-        } else if (c == u'[') {
-            m.selection = at;
-        } else {
-            m.text += c;
-        }
-    }
-    if (m.caret < 0) m.caret = static_cast<int>(m.text.size());
-    return m;
-}
 
 // The engine's window with the example in the plain box.
 class BoxWindow : public PlainWindow {
