@@ -40,42 +40,49 @@ void NotebookBuilder::stepSolved(const SolvedStep& step) {
         tracked_ = false;
         return;
     }
-    const long origin = origins_[static_cast<std::size_t>(step.sign) - 1];
-    PupilAction action;
-    action.number = static_cast<int>(actions_.size()) + 1;
-    action.carried = ReadDecimal(step.result).value_or(Decimal{});
     // The minus right after the kept left rest went with the left operand;
     // the result's sign takes its place, and its origin.
     const bool minusTaken = step.leftEdge < n && current_[static_cast<std::size_t>(step.leftEdge)] == u'-';
     const long minusOrigin = minusTaken ? origins_[static_cast<std::size_t>(step.leftEdge)] : -1;
+    actions_.push_back(actionOf(step, minusTaken, minusOrigin));
+    if (actions_.back().sign < 0) tracked_ = false;
+    follow(step, minusOrigin);
+}
+
+PupilAction NotebookBuilder::actionOf(const SolvedStep& step, bool minusTaken, long minusOrigin) const {
+    const long origin = origins_[static_cast<std::size_t>(step.sign) - 1];
+    PupilAction action;
+    action.number = static_cast<int>(actions_.size()) + 1;
+    action.carried = ReadDecimal(step.result).value_or(Decimal{});
     if (step.root) {
         action.op = u'K';
         action.right = ReadDecimal(step.right).value_or(Decimal{});
         if (origin >= 0 && example_[static_cast<std::size_t>(origin)] == u'K') action.sign = origin;
-    } else {
-        action.op = current_[static_cast<std::size_t>(step.sign) - 1];
-        action.left = ReadDecimal(step.left).value_or(Decimal{});
-        action.right = ReadDecimal(step.right).value_or(Decimal{});
-        const char16_t sign = origin >= 0 ? example_[static_cast<std::size_t>(origin)] : u'\0';
-        // A subtraction's minus carried along with the left operand belongs
-        // to the subtraction, not to this action.
-        if (minusTaken && step.left.starts_with(u'-') && Subtracts(example_, minusOrigin) &&
-            action.op != u'+' && action.op != u'-') {
-            action.left = Negated(action.left);
-            action.carried = Negated(action.carried);
-        }
-        // The program may stand on the other sign of the two: 2+(-6) is
-        // solved as 2-6.
-        if (IsSign(action.op) && IsSign(sign) && sign != action.op) {
-            action.right = Negated(action.right);
-            action.op = sign;
-        }
-        if (sign == action.op) action.sign = origin;
+        return action;
     }
-    if (action.sign < 0) tracked_ = false;
-    actions_.push_back(action);
+    action.op = current_[static_cast<std::size_t>(step.sign) - 1];
+    action.left = ReadDecimal(step.left).value_or(Decimal{});
+    action.right = ReadDecimal(step.right).value_or(Decimal{});
+    const char16_t sign = origin >= 0 ? example_[static_cast<std::size_t>(origin)] : u'\0';
+    // A subtraction's minus carried along with the left operand belongs
+    // to the subtraction, not to this action.
+    if (minusTaken && step.left.starts_with(u'-') && Subtracts(example_, minusOrigin) && action.op != u'+' &&
+        action.op != u'-') {
+        action.left = Negated(action.left);
+        action.carried = Negated(action.carried);
+    }
+    // The program may stand on the other sign of the two: 2+(-6) is
+    // solved as 2-6.
+    if (IsSign(action.op) && IsSign(sign) && sign != action.op) {
+        action.right = Negated(action.right);
+        action.op = sign;
+    }
+    if (sign == action.op) action.sign = origin;
+    return action;
+}
 
-    // The example after the step from what it kept, with the origins.
+// The example after the step from what it kept, with the origins.
+void NotebookBuilder::follow(const SolvedStep& step, long minusOrigin) {
     const std::u16string_view before = current_;
     const std::u16string_view left = before.substr(0, static_cast<std::size_t>(step.leftEdge));
     const std::u16string_view right = before.substr(static_cast<std::size_t>(step.rightEdge) - 1);

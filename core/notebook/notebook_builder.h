@@ -26,6 +26,11 @@ public:
     bool tracked() const { return tracked_; }
 
 private:
+    // The action of a step, on the sign it stands on in the example.
+    PupilAction actionOf(const SolvedStep& step, bool minusTaken, long minusOrigin) const;
+    // Follows every sign of the example into the example after the step.
+    void follow(const SolvedStep& step, long minusOrigin);
+
     bool solving_ = false;
     std::u16string example_;
     std::u16string current_;
