@@ -124,6 +124,20 @@ if (what === 'link') {
             'Справка, Вызов справки, О программе');
         same('the switch', await page.$eval('#EditPrimerOtvet', e => `${e.getAttribute('role')} ${e.getAttribute('aria-checked')}`), 'menuitemcheckbox false');
     });
+    // A screen reader reads the notebook line by line in words, the
+    // column left out, which would only repeat its action's line.
+    await tally.run('the notebook read line by line', async () => {
+        await load(page, `${url}#345*27%2B2`);
+        await pressKey(page, 'F2');
+        same('focus', await page.evaluate(() => document.activeElement.id), 'tetradPaper');
+        const tree = await page.accessibility.snapshot({ root: await page.$('#tetradPaper') });
+        const lines = [], walk = (node) => { if (node.role === 'StaticText') lines.push(node.name); (node.children || []).forEach(walk); };
+        walk(tree);
+        same('lines', lines.join(' | '), 'Пример: 345 умножить на 27 плюс 2 | 1) 345 умножить на 27 равно 9315 | ' +
+            '2) 9315 плюс 2 равно 9317 | Ответ: 9317');
+        same('name', `${tree.role} ${tree.name}`, 'document Решение');
+        noFaults(page);
+    });
     // Ctrl+P prints only the notebook of the last solving, drawn even
     // where it was not opened, whole, on squared paper; before a solving
     // the key is the browser's.
