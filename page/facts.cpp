@@ -1,7 +1,8 @@
 // Writes what the page's script reads of the core's tables, as JSON on
 // standard output: the keys' captions and spoken names, the menus' items
 // with their shortcuts, the box's capacity, the held key's colour, the
-// numbers of the lists and of what the script reads back (bridge.h), the
+// numbers of the lists and of what the script reads back, the notebook's
+// cell marks (bridge.h), the
 // maker's site and the slogan. The page build runs it
 // and puts its text into the page, so that the script holds no copy of any
 // of them and the module carries none of them.
@@ -12,6 +13,7 @@
 #include "bridge.h"
 #include "engine_window.h"
 #include "example_box.h"
+#include "json.h"
 #include "key_spoken_names.h"
 #include "keypad_captions.h"
 #include "menu_table.h"
@@ -21,65 +23,6 @@
 namespace {
 
 using namespace tambrel;
-
-class Json {
-public:
-    // An object or an array as a value: "{" or "[" opens it, "}" or "]"
-    // closes it.
-    Json& open(char16_t bracket) {
-        separate();
-        text_ += bracket;
-        first_ = true;
-        return *this;
-    }
-    Json& close(char16_t bracket) {
-        text_ += bracket;
-        first_ = false;
-        return *this;
-    }
-    Json& field(std::u16string_view name) {
-        separate();
-        quote(name);
-        text_ += u':';
-        first_ = true;
-        return *this;
-    }
-    Json& value(std::u16string_view s) {
-        separate();
-        quote(s);
-        return *this;
-    }
-    Json& value(std::string_view s) { return value(std::u16string(s.begin(), s.end())); }
-    Json& value(int n) {
-        separate();
-        const std::string digits = std::to_string(n);
-        text_.append(digits.begin(), digits.end());
-        return *this;
-    }
-    Json& value(bool b) {
-        separate();
-        text_ += b ? u"true" : u"false";
-        return *this;
-    }
-    const std::u16string& text() const { return text_; }
-
-private:
-    void separate() {
-        if (!first_) text_ += u',';
-        first_ = false;
-    }
-    void quote(std::u16string_view s) {
-        text_ += u'"';
-        for (const char16_t c : s) {
-            if (c == u'"' || c == u'\\') text_ += u'\\';
-            text_ += c;
-        }
-        text_ += u'"';
-    }
-
-    std::u16string text_;
-    bool first_ = true;
-};
 
 // A menu item: its caption without the underline's "&", and its shortcut
 // as the menu shows it ("Ctrl+Z", "Del") and as a reader is told it
@@ -132,6 +75,7 @@ std::u16string Facts() {
     json.field(u"DirPr").value(static_cast<int>(ResultList::DirPr)).close(u'}');
     Names(json.field(u"numbers"), PageNumberNames);
     Names(json.field(u"texts"), PageTextNames);
+    Names(json.field(u"cellMarks"), CellMarkNames);
     json.field(u"site")
         .value(SafeAddress(SiteAddressText))
         .field(u"slogan")

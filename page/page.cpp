@@ -1,9 +1,10 @@
 // What the page's script calls: each operation a function of its own name.
 // The box's text and selection come in before an operation, the operation
 // runs the program's own rules, and what it left (box, answer, lists, box
-// of the engine) is read back to be drawn, each value by its name (bridge.h).
-// The core's tables reach the script as the facts the build writes into the
-// page (facts.cpp). Texts cross as UTF-16 in the module's memory.
+// of the engine, notebook of the last solving) is read back to be drawn,
+// each value by its name (bridge.h). The core's tables reach the script as
+// the facts the build writes into the page (facts.cpp). Texts cross as
+// UTF-16 in the module's memory.
 #include <emscripten/emscripten.h>
 
 #include <array>
@@ -14,7 +15,9 @@
 #include "box_keys.h"
 #include "bridge.h"
 #include "calculjator.h"
+#include "last_notebook.h"
 #include "menu_table.h"
+#include "notebook_json.h"
 #include "page_window.h"
 #include "primer_rules.h"
 #include "shared_state.h"
@@ -30,7 +33,8 @@ struct Page {
         SetEngineWindow(&window);
     }
     PlainBox box;
-    PageWindow window{box};
+    notebook::LastNotebook notebook;
+    PageWindow window{box, notebook};
     PrimerRules rules{box};
     std::u16string in;
     std::u16string out;
@@ -77,6 +81,7 @@ int Number(PageNumber what, int list) {
         case PageNumber::BoxVersion: return p.window.boxVersion;
         case PageNumber::ListCount: return static_cast<int>(p.window.items(ListOf(list)).size());
         case PageNumber::FocusAsked: return std::exchange(p.window.primerFocused, false) ? 1 : 0;
+        case PageNumber::NotebookVersion: return p.notebook.version();
     }
     return 0;
 }
@@ -94,6 +99,8 @@ std::u16string Text(PageText what, int list, int index) {
             return ListOf(list) == ResultList::DirC ? p.window.dirCTooltip : p.window.dirPrTooltip;
         case PageText::BoxTitle: return p.window.boxTitle;
         case PageText::BoxText: return p.window.boxText;
+        case PageText::Notebook: return NotebookJson(p.notebook.notebook());
+        case PageText::NotebookText: return p.notebook.text();
     }
     return {};
 }
@@ -148,7 +155,7 @@ EMSCRIPTEN_KEEPALIVE int tambrel_offered(int item, int clipboardHoldsText) {
     if (item < 0 || static_cast<std::size_t>(item) >= MenuItems.size()) return 0;
     const Page& p = P();
     return IsOffered(MenuItems[static_cast<std::size_t>(item)], p.rules,
-                     {!p.box.selectedText().empty(), clipboardHoldsText != 0, false})
+                     {!p.box.selectedText().empty(), clipboardHoldsText != 0, p.notebook.ready()})
                ? 1
                : 0;
 }

@@ -36,8 +36,9 @@ TambrelEngine().then((M) => {
   }
 
   // A modal box gives the focus back where it was when it closes.
+  const modalOpen = () => document.querySelector('dialog:modal') !== null;
   function modal(dialog) {
-    if (!document.querySelector('dialog[open]')) returnFocus = document.activeElement;
+    if (!modalOpen()) returnFocus = document.activeElement;
     dialog.showModal();
   }
 
@@ -71,6 +72,7 @@ TambrelEngine().then((M) => {
       });
     }
     $('EditPrimerOtvet').setAttribute('aria-checked', String(number(N.switch) !== 0));
+    if (tetrad.open) drawNotebook();
     if (number(N.focusAsked)) primer.focus();
     if (seen[2] !== number(N.boxVersion)) {
       seen[2] = number(N.boxVersion);
@@ -168,6 +170,12 @@ TambrelEngine().then((M) => {
       clipboardHoldsText = items.some((item) => item.types.includes('text/plain'));
     } catch { /* the clipboard is not the page's to see */ }
   }
+  // Text to the clipboard, through the copy event where the browser lets the page, else by the clipboard's call.
+  function copyText(t) {
+    copying = t;
+    if (!document.execCommand('copy') && navigator.clipboard) navigator.clipboard.writeText(t).catch(() => {});
+    copying = null;
+  }
   const menuItem = (id) => facts.menu.findIndex((item) => item.id === id);
   function offered(id) {
     let is = 0;
@@ -179,10 +187,9 @@ TambrelEngine().then((M) => {
     EditUndo: () => run(() => M._tambrel_undo()),
     EditRedo: () => run(() => M._tambrel_redo()),
     EditCopy() {
-      run(() => { copying = text(T.selectedText); });
-      const held = copying;
-      if (!document.execCommand('copy') && navigator.clipboard) navigator.clipboard.writeText(held).catch(() => {});
-      copying = null;
+      let selection = '';
+      run(() => { selection = text(T.selectedText); });
+      copyText(selection);
     },
     EditPaste() {
       // A clipboard without text pastes nothing over the selection.
@@ -196,10 +203,12 @@ TambrelEngine().then((M) => {
     EditAll: () => run(() => M._tambrel_select_all()),
     EditSkopki: () => run(() => M._tambrel_brackets()),
     EditPrimerOtvet: () => run(() => storeSwitch(M._tambrel_toggle_switch())),
+    ReshenieShow: () => showNotebook(),
+    ReshenieCopy: () => copyText(text(T.notebookText)),
+    ResheniePrint() { drawNotebook(); window.print(); },
     HelpCallHelp: () => modal($('help')),
     HelpAbout: () => modal($('frmOprog')),
   };
-  const modalOpen = () => document.querySelector('dialog[open]') !== null;
   document.addEventListener('keydown', (e) => {
     altAlone = e.key === 'Alt';
     if (modalOpen()) return;
@@ -241,7 +250,7 @@ TambrelEngine().then((M) => {
     if (item.switch) entry.setAttribute('aria-checked', 'false');
     menu.append(entry);
   }
-  const titles = [$('Edit'), $('Help')];
+  const titles = [$('Edit'), $('Reshenie'), $('Help')];
   const popup = (title) => $(title.getAttribute('aria-controls'));
   const itemsOf = (title) => [...popup(title).querySelectorAll('[role^=menuitem]')];
   const enabledItems = (title) => itemsOf(title).filter((item) => item.getAttribute('aria-disabled') !== 'true');
@@ -251,12 +260,8 @@ TambrelEngine().then((M) => {
   }
   async function openMenu(title, focusFirst) {
     closeMenus(false);
-    if (title === titles[0]) {
-      await lookAtClipboard();
-      for (const item of itemsOf(title)) {
-        item.setAttribute('aria-disabled', String(!offered(item.id)));
-      }
-    }
+    if (title === titles[0]) await lookAtClipboard();
+    for (const item of itemsOf(title)) item.setAttribute('aria-disabled', String(!offered(item.id)));
     popup(title).hidden = false;
     title.setAttribute('aria-expanded', 'true');
     if (focusFirst) {
@@ -287,7 +292,8 @@ TambrelEngine().then((M) => {
   $('menubar').addEventListener('keydown', (e) => {
     const title = titles.find((t) => t === e.target || popup(t).contains(e.target));
     if (!title) return;
-    const inMenu = e.target !== title, other = titles[(titles.indexOf(title) + 1) % titles.length];
+    const step = e.key === 'ArrowLeft' ? titles.length - 1 : 1, other = titles[(titles.indexOf(title) + step) % titles.length];
+    const inMenu = e.target !== title;
     const items = enabledItems(title), at = items.indexOf(e.target);
     switch (e.key) {
       case 'ArrowLeft': case 'ArrowRight':
@@ -342,13 +348,55 @@ TambrelEngine().then((M) => {
   const takeBack = () => run(() => M._tambrel_take_back(selected[1]));
   lists[1].addEventListener('dblclick', takeBack);
   lists[1].addEventListener('keyup', (e) => { if (e.key === 'Enter') takeBack(); });
+  // An action opens the notebook at its line, by a double click or Enter.
+  const openAtAction = () => { if (selected[0] >= 0) showNotebook(selected[0] + 1); };
+  lists[0].addEventListener('dblclick', openAtAction);
+  lists[0].addEventListener('keyup', (e) => { if (e.key === 'Enter') openAtAction(); });
 
   // The About window: the slogan opens the maker's site in a new tab.
   $('Label1').textContent = facts.slogan;
   $('Label1').href = facts.site;
-  for (const dialog of document.querySelectorAll('dialog')) {
-    dialog.addEventListener('close', () => { if (!document.querySelector('dialog[open]')) (returnFocus || primer).focus(); });
+  for (const dialog of document.querySelectorAll('dialog:not(#frmTetrad)')) {
+    dialog.addEventListener('close', () => { if (!modalOpen()) (returnFocus || primer).focus(); });
   }
+
+  // The notebook of the last solving («Решение»), beside the window, not
+  // modal: drawn from the core's blocks when shown, and again whenever a
+  // solving changes it while it is shown. Esc closes it; the arrows and
+  // Page Up/Down scroll it as its own box.
+  const tetrad = $('frmTetrad'), paper = $('tetradPaper');
+  let drawnNotebook = -1, tetradReturn = null;
+  function drawNotebook() {
+    const version = number(N.notebookVersion);
+    if (drawnNotebook === version) return;
+    drawnNotebook = version;
+    const blocks = JSON.parse(text(T.notebook));
+    $('tetradLines').innerHTML = TambrelNotebook.html(blocks, facts.cellMarks);
+    $('tetradHint').hidden = blocks.length > 0;
+    paper.scrollTo(0, 0);
+  }
+  // Shown, with the focus in it; at action N's line when asked.
+  function showNotebook(action = 0) {
+    if (!tetrad.open) {
+      tetradReturn = document.activeElement;
+      tetrad.show();
+    }
+    drawNotebook();
+    const line = action ? paper.querySelector(`[data-action="${action}"]`) : null;
+    if (line) paper.scrollTop = line.offsetTop;
+    paper.focus({ preventScroll: true });
+    tetrad.scrollIntoView({ block: 'nearest' });
+  }
+  tetrad.addEventListener('keydown', (e) => {
+    if (e.key === 'Escape' && !e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey) { e.preventDefault(); tetrad.close(); }
+  });
+  $('tetradClose').addEventListener('click', () => tetrad.close());
+  // The focus goes back where it was when the notebook was opened, if it was in it.
+  tetrad.addEventListener('close', () => {
+    const focused = document.activeElement;
+    if (focused === document.body || tetrad.contains(focused)) (tetradReturn?.isConnected ? tetradReturn : primer).focus();
+  });
+  window.addEventListener('beforeprint', drawNotebook);
 
   // The switch is kept in the browser's storage, "1" for on.
   let stored = null;

@@ -9,6 +9,7 @@ void PageWindow::setOtvetText(const std::u16string& text) {
 
 void PageWindow::clearList(ResultList list) {
     PlainWindow::clearList(list);
+    if (list == ResultList::DirC) notebook_.clear();
     ++listsVersion;
 }
 

@@ -2,16 +2,20 @@
 
 #include <string>
 
+#include "last_notebook.h"
 #include "plain_box.h"
 #include "plain_window.h"
 
 namespace tambrel {
 
 // What the engine writes into the page, kept until the script draws it;
-// the example itself is the page's box.
+// the example itself is the page's box. The notebook of the last solving
+// is told every step, and goes when the actions' list is emptied.
 class PageWindow : public PlainWindow {
 public:
-    explicit PageWindow(PlainBox& box) : box_(box) {}
+    PageWindow(PlainBox& box, notebook::LastNotebook& notebook) : box_(box), notebook_(notebook) {
+        listener = &notebook;
+    }
 
     std::u16string primerText() const override { return box_.text(); }
     void setPrimerText(const std::u16string& text) override { box_.setWholeText(text); }
@@ -29,6 +33,7 @@ public:
 
 private:
     PlainBox& box_;
+    notebook::LastNotebook& notebook_;
 };
 
 }  // namespace tambrel

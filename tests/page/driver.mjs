@@ -54,7 +54,7 @@ const KEYS = {
     backspace: ['Backspace', 'Backspace', 8], delete: ['Delete', 'Delete', 46], tab: ['Tab', 'Tab', 9],
     home: ['Home', 'Home', 36], end: ['End', 'End', 35], up: ['ArrowUp', 'ArrowUp', 38], down: ['ArrowDown', 'ArrowDown', 40],
     left: ['ArrowLeft', 'ArrowLeft', 37], right: ['ArrowRight', 'ArrowRight', 39], escape: ['Escape', 'Escape', 27],
-    space: [' ', 'Space', 32, ' '], insert: ['Insert', 'Insert', 45], f1: ['F1', 'F1', 112], f10: ['F10', 'F10', 121],
+    space: [' ', 'Space', 32, ' '], insert: ['Insert', 'Insert', 45], f1: ['F1', 'F1', 112], f2: ['F2', 'F2', 113], f10: ['F10', 'F10', 121],
 };
 const MODIFIERS = { alt: ['Alt', 'AltLeft', 18, 1], ctrl: ['Control', 'ControlLeft', 17, 2],
     meta: ['Meta', 'MetaLeft', 91, 4], shift: ['Shift', 'ShiftLeft', 16, 8] };

@@ -5,7 +5,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launch, close, newTab, load, typeChar, pressKey, pagePath, same, tally } from './driver.mjs';
+import { launch, close, newTab, load, typeChar, pressKey, click, pagePath, same, tally } from './driver.mjs';
 
 // The fragment after "#" → the example in #Primer and the answer. A link is
 // decoded as a URL is (a broken escape stands for no character) and filtered
@@ -75,6 +75,20 @@ if (what === 'link') {
         same('actions', await page.$$eval('#DirC [role=option]', l => l.length), 40);
         await fits();
     });
+    // The notebook opened by touch from «Решение»: wider and longer than
+    // the phone, it scrolls inside its own box, which stays within the page.
+    await tally.run('360 px with the notebook open', async () => {
+        await click(page, await page.$('#Reshenie'));
+        await click(page, await page.$('#ReshenieShow'));
+        same('notebook', await page.$eval('#frmTetrad', d => d.open && d.querySelectorAll('.row').length > 40), true);
+        same('its box', await page.$eval('#tetradPaper', p => {
+            const r = p.getBoundingClientRect();
+            return [r.left >= 0 && r.right <= 360 ? 'within the page' : `${r.left}…${r.right} px`,
+                p.scrollWidth > p.clientWidth && getComputedStyle(p).overflowX === 'auto' ? 'scrolls sideways' : 'does not scroll sideways',
+                p.scrollHeight > p.clientHeight ? 'scrolls down' : 'does not scroll down'].join(', ');
+        }), 'within the page, scrolls sideways, scrolls down');
+        await fits();
+    });
 } else if (what === 'offline') {
     await tally.run('offline from a folder of its own', async () => {
         const page = await tab();
@@ -109,6 +123,39 @@ if (what === 'link') {
             'Заменять пример ответом, Решение, Показать в тетради, Копировать решение, Печать…, ' +
             'Справка, Вызов справки, О программе');
         same('the switch', await page.$eval('#EditPrimerOtvet', e => `${e.getAttribute('role')} ${e.getAttribute('aria-checked')}`), 'menuitemcheckbox false');
+    });
+    // A screen reader reads the notebook line by line in words, the
+    // column left out, which would only repeat its action's line.
+    await tally.run('the notebook read line by line', async () => {
+        await load(page, `${url}#345*27%2B2`);
+        await pressKey(page, 'F2');
+        same('focus', await page.evaluate(() => document.activeElement.id), 'tetradPaper');
+        const tree = await page.accessibility.snapshot({ root: await page.$('#tetradPaper') });
+        const lines = [], walk = (node) => { if (node.role === 'StaticText') lines.push(node.name); (node.children || []).forEach(walk); };
+        walk(tree);
+        same('lines', lines.join(' | '), 'Пример: 345 умножить на 27 плюс 2 | 1) 345 умножить на 27 равно 9315 | ' +
+            '2) 9315 плюс 2 равно 9317 | Ответ: 9317');
+        same('name', `${tree.role} ${tree.name}`, 'document Решение');
+        noFaults(page);
+    });
+    // Ctrl+P prints only the notebook of the last solving, drawn even
+    // where it was not opened, whole, on squared paper; before a solving
+    // the key is the browser's.
+    await tally.run('printing the notebook', async () => {
+        await load(page, url);
+        await page.evaluate(() => { window.printed = 0; window.print = () => ++window.printed; });
+        await pressKey(page, 'ctrl+p');
+        same('prints before a solving', await page.evaluate(() => window.printed), 0);
+        for (const c of '12,6/0,3') await typeChar(page, c);
+        await pressKey(page, 'Return');
+        await pressKey(page, 'ctrl+p');
+        same('prints after it', await page.evaluate(() => window.printed), 1);
+        await page.emulateMediaType('print');
+        same('printed', await page.$$eval('body > *', l => l.filter(e => e.checkVisibility()).map(e => e.id).join(', ')), 'frmTetrad');
+        same('the notebook', await page.$eval('#tetradPaper', p => [p.querySelectorAll('.row').length > 5, p.scrollHeight <= p.clientHeight,
+            getComputedStyle(p.firstElementChild).backgroundImage.includes('gradient')].join(', ')), 'true, true, true');
+        await page.emulateMediaType(null);
+        noFaults(page);
     });
 } else {
     throw new Error(`unknown check: ${what}`);

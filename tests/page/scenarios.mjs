@@ -33,7 +33,7 @@ const desktopOnly = ([start, actions, , checks]) => /^program/.test(start) || /(
 
 // Lets the page finish what the last event started (a clipboard read is a promise).
 const settle = page => page.evaluate(() => new Promise(r => requestAnimationFrame(() => setTimeout(r, 0))));
-const menuOf = item => item.startsWith('Help') ? '#Help' : '#Edit';
+const menuOf = item => `#${['Edit', 'Reshenie', 'Help'].find(menu => item.startsWith(menu))}`;
 async function toggleMenu(page, item, open) {
     if (open !== await page.$eval(menuOf(item), m => m.getAttribute('aria-expanded') === 'true')) await click(page, await page.$(menuOf(item)));
     // The Edit menu opens once the page has looked at the clipboard.
@@ -82,6 +82,42 @@ async function act(page, step) {
     await settle(page);
 }
 
+// Which of the menu's items it offers when opened: "+" or "-" each.
+async function offers(page, menu, items) {
+    await toggleMenu(page, menu, true);
+    const offered = await page.evaluate(ids => ids.map(id => document.getElementById(id).getAttribute('aria-disabled') === 'true' ? '-' : '+').join(''), items);
+    await toggleMenu(page, menu, false);
+    return offered;
+}
+
+// The notebook as it is drawn: closed, open on a notebook, or open with the
+// line that tells how to get one; its rows read as the text prints them (a
+// cell's character, its comma after it, a raised cell as its superscript),
+// only where they are shown.
+const notebookState = page => page.evaluate(() => {
+    const shown = document.getElementById('frmTetrad').open, lines = document.getElementById('tetradLines').children.length;
+    const hint = document.getElementById('tetradHint').checkVisibility();
+    return !shown ? 'closed' : lines && !hint ? 'open' : !lines && hint ? 'empty' : `${lines} blocks, the hint ${hint ? 'shown' : 'hidden'}`;
+});
+async function notebookRows(page) {
+    same('notebook', await notebookState(page), 'open');
+    return page.$$eval('#tetradLines .row', rows => rows.map(row => [...row.children].map(cell => {
+        const c = cell.firstChild?.nodeType === Node.TEXT_NODE ? cell.firstChild.nodeValue : ' ';
+        const raised = cell.classList.contains('raised') ? '⁰¹²³⁴⁵⁶⁷⁸⁹⁻⁺⁽⁾'['0123456789−+()'.indexOf(c)] ?? c : c;
+        return raised + (cell.querySelector('u') ? ',' : '');
+    }).join('').trimEnd()));
+}
+// Action N's line at the top of the notebook's box, as the box shows it.
+async function actionAtTop(page, n) {
+    same('notebook', await notebookState(page), 'open');
+    return page.evaluate(n => {
+        const paper = document.getElementById('tetradPaper'), line = paper.querySelector(`[data-action="${n}"]`);
+        if (!line) return 'no such action';
+        const top = paper.getBoundingClientRect().top + paper.clientTop, at = line.getBoundingClientRect().top;
+        return Math.abs(at - top) <= 1 ? 'at the top' : `${Math.round(at - top)} px from the top`;
+    }, +n);
+}
+
 const criticalBox = page => page.$eval('#criticalBox', b => b.open ? document.getElementById('criticalTitle').textContent : 'none');
 
 async function check(page, key, value) {
@@ -94,13 +130,14 @@ async function check(page, key, value) {
     else if (key === 'clip') same('clipboard', await page.evaluate(() => navigator.clipboard.readText()), text(value));
     else if (key === 'switch') same('switch', await page.$eval('#EditPrimerOtvet', e => e.getAttribute('aria-checked') === 'true' ? 'on' : 'off'), value);
     else if (key === 'critical') same('critical box', await criticalBox(page), value);
-    else if (key === 'offers') {
-        await toggleMenu(page, 'Edit', true);
-        const offered = await page.evaluate(() => ['EditUndo', 'EditRedo', 'EditCopy', 'EditPaste', 'EditDelete']
-            .map(id => document.getElementById(id).getAttribute('aria-disabled') === 'true' ? '-' : '+').join(''));
-        await toggleMenu(page, 'Edit', false);
-        same('Edit menu', offered, value);
-    } else if (['DirC', 'DirPr'].includes(list) && ['count', 'sel', 'tip'].includes(part)) {
+    else if (key === 'offers') same('Edit menu', await offers(page, 'Edit', ['EditUndo', 'EditRedo', 'EditCopy', 'EditPaste', 'EditDelete']), value);
+    else if (key === 'reshenie') same('Решение menu', await offers(page, 'Reshenie', ['ReshenieShow', 'ReshenieCopy', 'ResheniePrint']), value);
+    else if (key === 'notebook') same('notebook', await notebookState(page), value);
+    else if (key === 'notebook.has') {
+        const rows = await notebookRows(page);
+        if (!rows.includes(text(value))) throw new Error(`notebook has no line «${text(value)}»; it has «${rows.join('» «')}»`);
+    } else if (key === 'notebook.at') same(`action ${value}'s line`, await actionAtTop(page, value), 'at the top');
+    else if (['DirC', 'DirPr'].includes(list) && ['count', 'sel', 'tip'].includes(part)) {
         const facts = await page.$eval(`#${list}`, l => {
             const items = [...l.querySelectorAll('[role=option]')];
             return { count: items.length, sel: items.findIndex(i => i.getAttribute('aria-selected') === 'true') + 1, tip: l.getAttribute('title') ?? '' };
