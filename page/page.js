@@ -348,10 +348,9 @@ TambrelEngine().then((M) => {
   const takeBack = () => run(() => M._tambrel_take_back(selected[1]));
   lists[1].addEventListener('dblclick', takeBack);
   lists[1].addEventListener('keyup', (e) => { if (e.key === 'Enter') takeBack(); });
-  // An action opens the notebook at its line, by a double click or Enter.
-  const openAtAction = () => { if (selected[0] >= 0) showNotebook(selected[0] + 1); };
-  lists[0].addEventListener('dblclick', openAtAction);
-  lists[0].addEventListener('keyup', (e) => { if (e.key === 'Enter') openAtAction(); });
+  // A double click on an action opens the notebook at its line; Enter in
+  // the actions does nothing, as in the window.
+  lists[0].addEventListener('dblclick', () => { if (selected[0] >= 0) showNotebook(selected[0] + 1); });
 
   // The About window: the slogan opens the maker's site in a new tab.
   $('Label1').textContent = facts.slogan;
