@@ -57,6 +57,7 @@ void TetradPaper::setNotebook(const notebook::Notebook& notebook) {
     keyed_ = false;
     measure();
     update();
+    emit linesChanged();
 }
 
 QString TetradPaper::lineWords(int line) const {

@@ -41,6 +41,10 @@ public:
     // A cell's side in pixels: 5 mm at the screen's real resolution.
     int cellSize() const { return cell_; }
 
+signals:
+    // Another notebook, or the hint: other lines.
+    void linesChanged();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
