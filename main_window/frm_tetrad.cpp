@@ -101,6 +101,11 @@ void FrmTetrad::closeEvent(QCloseEvent* e) {
     if (parentWidget() != nullptr && parentWidget()->isVisible()) parentWidget()->activateWindow();
 }
 
+void FrmTetrad::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    paper_->viewResized();
+}
+
 void FrmTetrad::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && (e->modifiers() & ~Qt::KeypadModifier) == 0) {
         close();

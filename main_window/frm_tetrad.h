@@ -24,7 +24,7 @@ public:
     void showNotebook(const notebook::Notebook& notebook);
     // Opens beside the main window, or brings it to the front.
     void open();
-    // Action N's line (from 1) at the top of the view, as far as it scrolls.
+    // Action N's line (from 1) at the top of the view.
     void showAction(int action);
 
     // What it shows: a notebook or the hint, its plain text, the place of
@@ -39,6 +39,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void placeBesideMainWindow();

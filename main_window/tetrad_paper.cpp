@@ -44,7 +44,13 @@ void TetradPaper::measure() {
     const int hintWidth =
         QFontMetrics(Sized(font(), qRound(cell_ * Sheet::Writing))).horizontalAdvance(TetradHint());
     const int width = hasNotebook() ? sheet_.columns() * cell_ : (Sheet::FirstColumn + 1) * cell_ + hintWidth;
-    setMinimumSize(width, sheet_.rows() * cell_);
+    // Blank paper under a notebook, as an exercise book goes on, so that
+    // any line can stand at the top.
+    const int written = sheet_.rows() * cell_;
+    const int view = area_->maximumViewportSize().height();
+    setMinimumSize(width, hasNotebook() ? std::max(written, written + view - 2 * cell_) : written);
+    // At once, not at the next layout: the view may be scrolled right after.
+    resize(minimumSize().expandedTo(area_->viewport()->size()));
     area_->verticalScrollBar()->setSingleStep(cell_);
     area_->horizontalScrollBar()->setSingleStep(cell_);
 }
@@ -166,6 +172,8 @@ void TetradPaper::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     QTimer::singleShot(0, this, &TetradPaper::tellCurrentLine);
 }
+
+void TetradPaper::viewResized() { measure(); }
 
 void TetradPaper::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);

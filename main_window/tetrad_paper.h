@@ -35,9 +35,12 @@ public:
     int currentLine() const { return current_; }
     // The line of action N (from 1), or -1.
     int lineOfAction(int action) const;
-    // Makes the line current, at the top of the view as far as it scrolls.
+    // Makes the line current, at the top of the view.
     void showLineAtTop(int line);
 
+    // The scroll area was resized: the blank paper under a long notebook
+    // follows the view's height.
+    void viewResized();
     // A cell's side in pixels: 5 mm at the screen's real resolution.
     int cellSize() const { return cell_; }
 
