@@ -68,6 +68,7 @@ public:
     void showNotebook(int action = 0);
     // Nullptr until the notebook was first shown.
     FrmTetrad* tetrad() const { return tetrad_; }
+    const notebook::LastNotebook& lastNotebook() const { return notebook_; }
     // For the soak run's report.
     const EditHistory& editHistory() const { return rules_->history(); }
 
