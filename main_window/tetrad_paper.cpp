@@ -151,11 +151,12 @@ void TetradPaper::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
         case Qt::Key_Up: return goToLine(current_ - 1);
         case Qt::Key_Down: return goToLine(current_ + 1);
-        case Qt::Key_Home: return goToLine(0);
-        case Qt::Key_End:
-            goToLine(lineCount() - 1);
-            area_->verticalScrollBar()->setValue(area_->verticalScrollBar()->maximum());
+        case Qt::Key_Home:
+            // The top of the page, its margin too.
+            goToLine(0);
+            area_->verticalScrollBar()->setValue(0);
             return;
+        case Qt::Key_End: return goToLine(lineCount() - 1);
         case Qt::Key_PageUp: return scrollByPage(-1);
         case Qt::Key_PageDown: return scrollByPage(1);
         case Qt::Key_Left:
