@@ -56,6 +56,10 @@ void ConnectResultLists(FrmForma* form) {
                          [list] { ShowSelectedAsTooltip(list); });
     }
     QObject::connect(dirPr, &QListWidget::itemDoubleClicked, form, [form] { DirPr_TakeBack(form); });
+    // An action opens the notebook at its line; Enter there still does nothing.
+    QListWidget* dirC = form->resultList(ResultList::DirC);
+    QObject::connect(dirC, &QListWidget::itemDoubleClicked, form,
+                     [form, dirC](QListWidgetItem* item) { form->showNotebook(dirC->row(item) + 1); });
     dirPr->installEventFilter(new DirPrKeyUp(form));
 }
 

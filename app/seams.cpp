@@ -12,6 +12,7 @@ UseSeams::UseSeams() {
 
 UseSeams::~UseSeams() {
     if (set_.boxes) SetMessageBoxes(nullptr);
+    if (set_.printers) SetPrinterChoice(nullptr);
     if (set_.opener) SetDesktopOpener({});
     if (set_.programFolder) SetProgramFolder({});
     if (set_.aboutShown) SetAboutShownHook({});
@@ -23,6 +24,12 @@ UseSeams::~UseSeams() {
 UseSeams& UseSeams::boxes(MessageBoxes* boxes) {
     SetMessageBoxes(boxes);
     set_.boxes = true;
+    return *this;
+}
+
+UseSeams& UseSeams::printers(PrinterChoice* choice) {
+    SetPrinterChoice(choice);
+    set_.printers = true;
     return *this;
 }
 

@@ -1,14 +1,18 @@
 // The main window on long texts: a paste of a long clipboard, undo and redo
-// over a full history of long examples, and a solving whose actions and
-// remainders fill the lists. Runs headless.
+// over a full history of long examples, a solving whose actions and
+// remainders fill the lists, and the notebook window «Решение» of the
+// longest example. Runs headless.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <memory>
 
+#include "calculjator.h"
 #include "frm_forma.h"
+#include "frm_tetrad.h"
 #include "primer_box.h"
 #include "shared_state.h"
 
@@ -84,6 +88,67 @@ void SolveInWindow(benchmark::State& state) {
     state.SetLabel(std::to_string(example.size()) + " characters");
 }
 BENCHMARK(SolveInWindow)->Arg(101)->Arg(1001)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The longest example the engine takes, as bench_notebook makes it: groups
+// of five actions joined by "+" and "-" in turn up to 10 000 characters.
+QString Longest() {
+    const QString groups[] = {QStringLiteral("(3+4)*2-9/3"), QStringLiteral("(5-1)^2\\3+K(16)"),
+                              QStringLiteral("7*(2-(1+1))+6,5")};
+    QString example = groups[0];
+    for (int g = 1;; ++g) {
+        const QString next = (g % 2 ? u'-' : u'+') + groups[g % 3];
+        if (example.size() + next.size() > MaxExampleLength) return example;
+        example += next;
+    }
+}
+
+void Solve(FrmForma& form, const QString& example) {
+    form.findChild<PrimerBox*>(QStringLiteral("Primer"))->setWholeText(example);
+    QTest::keyClick(form.findChild<PrimerBox*>(QStringLiteral("Primer")), Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+// F2 after solving the longest example: the window made on first use, the
+// notebook laid out on its paper and drawn.
+void OpenNotebookOfLongest(benchmark::State& state) {
+    const QString example = Longest();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = std::make_unique<FrmForma>();
+        SetEngineWindow(form.get());
+        form->show();
+        Solve(*form, example);
+        state.ResumeTiming();
+        form->showNotebook();
+        form->tetrad()->repaint();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (!form->tetrad()->isVisible() || !form->tetrad()->showsNotebook())
+            state.SkipWithError("not shown");
+        SetEngineWindow(nullptr);
+        form.reset();
+        state.ResumeTiming();
+    }
+    state.SetLabel(std::to_string(example.size()) + " characters");
+}
+BENCHMARK(OpenNotebookOfLongest)->Unit(benchmark::kMillisecond);
+
+// The longest example solved again while its notebook is open: the window
+// follows the solving.
+void SolveWithNotebookOpen(benchmark::State& state) {
+    const QString example = Longest();
+    FrmForma form;
+    SetEngineWindow(&form);
+    form.show();
+    form.showNotebook();
+    for (auto _ : state) {
+        Solve(form, example);
+        form.tetrad()->repaint();
+    }
+    if (!form.tetrad()->showsNotebook()) state.SkipWithError("not followed");
+    SetEngineWindow(nullptr);
+}
+BENCHMARK(SolveWithNotebookOpen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

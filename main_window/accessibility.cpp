@@ -13,6 +13,8 @@
 
 #include "frm_forma.h"
 #include "knopka_label.h"
+#include "tetrad_accessible.h"
+#include "tetrad_paper.h"
 
 namespace tambrel {
 
@@ -241,6 +243,8 @@ QAccessibleInterface* CreateAccessible(const QString& className, QObject* object
     if (className == QLatin1String("tambrel::Announcer")) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     }
+    if (className == QLatin1String("tambrel::TetradPaper"))
+        return NewPaperAccessible(static_cast<TetradPaper*>(object));
     if (className == QLatin1String("QMenu")) return new MenuAccessible(static_cast<QMenu*>(object));
     // The items of drop-down menus; those of the menu bar, and any item that
     // opens a menu (the menu bar's are also kept in a hidden overflow

@@ -19,6 +19,7 @@ FrmForma::FrmForma(QWidget* parent) : QMainWindow(parent) {
     createControls();
     createMenu();
     connectEditMenu();
+    connectReshenieMenu();
     arrangeTabOrder();
     Primer->setFocus();
 }
@@ -56,7 +57,14 @@ void FrmForma::setOtvetText(const std::u16string& text) {
     announcer_->say(txtOtvet->text());
 }
 
-void FrmForma::clearList(ResultList list) { resultList(list)->clear(); }
+void FrmForma::clearList(ResultList list) {
+    resultList(list)->clear();
+    // The notebook goes with the actions' list.
+    if (list == ResultList::DirC) {
+        notebook_.clear();
+        followNotebook();
+    }
+}
 
 void FrmForma::setListTooltip(ResultList list, const std::u16string& text) {
     resultList(list)->setToolTip(QString::fromStdU16String(text));

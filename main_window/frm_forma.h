@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine_window.h"
+#include "last_notebook.h"
 #include "menu_table.h"
 #include "primer_rules.h"
 
@@ -20,9 +21,24 @@ class QMenu;
 namespace tambrel {
 
 class Announcer;
+class FrmTetrad;
 class KnopkaLabel;
 class ListItemSize;
 class PrimerBox;
+
+// The notebook of the last solving, which tells the window when a solving
+// has left a new one.
+class FormNotebook : public notebook::LastNotebook {
+public:
+    explicit FormNotebook(std::function<void()> changed) : changed_(std::move(changed)) {}
+    void ended(SolvingEnd end, std::u16string_view text) override {
+        LastNotebook::ended(end, text);
+        changed_();
+    }
+
+private:
+    std::function<void()> changed_;
+};
 
 // The main window: the whole working surface of the calculator. It is also
 // the window the engine writes its results into.
@@ -47,6 +63,12 @@ public:
     void clearReplaceMark();
     // Spoken by a screen reader while the focus stays where it is.
     void announce(const QString& text);
+    // Opens the notebook window «Решение», made on first use; at action N's
+    // line (from 1) when N is given.
+    void showNotebook(int action = 0);
+    // Nullptr until the notebook was first shown.
+    FrmTetrad* tetrad() const { return tetrad_; }
+    const notebook::LastNotebook& lastNotebook() const { return notebook_; }
     // For the soak run's report.
     const EditHistory& editHistory() const { return rules_->history(); }
 
@@ -62,6 +84,7 @@ public:
     int actionCount() const override;
     std::u16string caption() const override;
     void showCriticalError(const std::u16string& title, const std::u16string& text) override;
+    StepListener* stepListener() override { return &notebook_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -86,6 +109,7 @@ private:
     bool editItemAvailable(const QAction* item, bool clipboardHoldsText) const;
     QAction* editItemFor(const QKeyEvent* key) const;
     QAction* refreshEditItemFor(const QKeyEvent* key);
+    void refreshMenu(std::string_view menu);
     void Edit_Click();
     void EditUndo_Click();
     void EditRedo_Click();
@@ -95,6 +119,14 @@ private:
     void EditAll_Click();
     void EditSkopki_Click();
     void EditPrimerOtvet_Click();
+
+    // frm_forma_reshenie_menu.cpp
+    void connectReshenieMenu();
+    // The notebook window follows every solving while it is open.
+    void followNotebook();
+    void Reshenie_Click();
+    void ReshenieCopy_Click();
+    void ResheniePrint_Click();
 
     // Controls and menu items the window's handlers work with; the captions,
     // the separator and the menus' titles are named children only.
@@ -131,6 +163,9 @@ private:
     // Both lists have one font.
     std::unique_ptr<ListItemSize> listItemSize_;
     std::function<std::int16_t()> unloadHandler_;
+    FormNotebook notebook_{[this] { followNotebook(); }};
+    FrmTetrad* tetrad_ = nullptr;
+    int tetradVersion_ = -1;  // of the notebook it shows
 };
 
 }  // namespace tambrel

@@ -48,25 +48,29 @@ void FrmForma::connectEditMenu() {
 bool FrmForma::editItemAvailable(const QAction* item, bool clipboardHoldsText) const {
     for (const MenuItem& entry : MenuItems) {
         if (menuAction(entry.command) == item)
-            return IsOffered(entry, *rules_, {Primer->hasSelectedText(), clipboardHoldsText, false});
+            return IsOffered(entry, *rules_,
+                             {Primer->hasSelectedText(), clipboardHoldsText, notebook_.ready()});
     }
     return true;
 }
 
-void FrmForma::Edit_Click() {
-    const bool clipboardHoldsText = ClipboardHoldsText();
+void FrmForma::Edit_Click() { refreshMenu("Edit"); }
+
+// Every item of the menu as offered now, as it opens.
+void FrmForma::refreshMenu(std::string_view menu) {
+    const bool clipboardHoldsText = menu == "Edit" && ClipboardHoldsText();
     for (const MenuItem& entry : MenuItems) {
         QAction* item = menuAction(entry.command);
-        if (entry.menu == "Edit") item->setEnabled(editItemAvailable(item, clipboardHoldsText));
+        if (entry.menu == menu) item->setEnabled(editItemAvailable(item, clipboardHoldsText));
     }
 }
 
-// The Edit item whose shortcut the key is.
+// The item of «Правка» or «Решение» whose shortcut the key is.
 QAction* FrmForma::editItemFor(const QKeyEvent* key) const {
     const QKeySequence pressed(key->keyCombination());
     for (const MenuItem& entry : MenuItems) {
         QAction* item = menuAction(entry.command);
-        if (entry.menu == "Edit" && !item->shortcut().isEmpty() &&
+        if ((entry.menu == "Edit" || entry.menu == "Reshenie") && !item->shortcut().isEmpty() &&
             item->shortcut().matches(pressed) == QKeySequence::ExactMatch)
             return item;
     }

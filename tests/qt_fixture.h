@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -40,6 +41,21 @@ struct FakeBoxes : MessageBoxes {
     void showCritical(const QString& title, const QString&) override {
         ++criticals;
         criticalTitle = title;
+    }
+};
+
+// Prints to a PDF file instead of showing the print dialog, or cancels it.
+struct FakePrinter : PrinterChoice {
+    QString file;  // where it prints; the working folder's «Решение.pdf» if empty
+    bool cancel = false;
+    int asked = 0;
+
+    bool choose(QPrinter& printer, QWidget*) override {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file.isEmpty() ? QDir::current().filePath(QStringLiteral("Решение.pdf"))
+                                                 : file);
+        return !cancel;
     }
 };
 
@@ -101,13 +117,15 @@ private:
     QTemporaryDir dir_;
 };
 
-// The window program, with its boxes answered by `boxes`, in an empty
-// folder; all of it goes away with the object.
+// The window program, with its boxes answered by `boxes` and its printing
+// done by `printer`, in an empty folder; all of it goes away with the
+// object.
 class Program {
 public:
     FakeBoxes boxes;
+    FakePrinter printer;
 
-    Program() { seams_.boxes(&boxes); }
+    Program() { seams_.boxes(&boxes).printers(&printer); }
     ~Program() {
         own_.reset();
         delete MainForm();
@@ -156,9 +174,17 @@ inline void TypeChar(QWidget* widget, QChar c) {
     QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
 }
 
-// A click as the window system delivers it, through the window: the label
-// under the pointer at button-down keeps the mouse.
+// A click as the window system delivers it, through the window, which it
+// makes the active one: the label under the pointer at button-down keeps
+// the mouse.
 inline void ClickThroughWindow(QWidget* target, bool twice = false) {
+    if (QApplication::activeWindow() != target->window()) {
+        QWidget* window = target->window();
+        window->activateWindow();
+        // A window's own test would take a window beside it for itself.
+        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+            qWarning("window not active");
+    }
     QWindow* window = target->window()->windowHandle();
     const QPoint at = target->mapTo(target->window(), target->rect().center());
     if (twice) {

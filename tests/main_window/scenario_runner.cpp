@@ -10,7 +10,10 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 
+#include "frm_tetrad.h"
 #include "qt_fixture.h"
 #include "scenario_text.h"
 
@@ -121,6 +124,25 @@ void PressKey(QWidget* target, const QString& name) {
 
 }  // namespace
 
+// The windows on the screen, menus and tooltips left out.
+QWidgetList ShownWindows() {
+    QWidgetList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip) shown << w;
+    return shown;
+}
+
+// A window a step opened takes the keyboard in its own time, as the
+// desktop gives it; with two windows on the screen, one brought forward
+// does too.
+void waitForOpenedWindow(const QWidgetList& before) {
+    const QWidgetList shown = ShownWindows();
+    for (QWidget* w : shown)
+        if (!before.contains(w) && !QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
+            qWarning("opened window not active");
+    if (shown.size() > 1) QCoreApplication::processEvents();
+}
+
 class ScenarioRunner : public QObject {
     Q_OBJECT
 
@@ -159,6 +181,7 @@ class ScenarioRunner : public QObject {
         const QString rest = step.section(u' ', 1);
         const QStringList args = rest.split(u' ', Qt::SkipEmptyParts);
         for (int i = 0; i < times && !QTest::currentTestFailed(); ++i) {
+            const QWidgetList shownBefore = ShownWindows();
             if (verb == QLatin1String("type")) {
                 for (const QChar c : Text(rest)) TypeChar(focused(), c);
             } else if (verb == QLatin1String("key")) {
@@ -186,6 +209,7 @@ class ScenarioRunner : public QObject {
                 QFAIL(qPrintable(QStringLiteral("unknown step: ") + step));
             }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            waitForOpenedWindow(shownBefore);
         }
     }
 
@@ -221,6 +245,16 @@ class ScenarioRunner : public QObject {
         } else if (key == QLatin1String("critical")) {
             Same("critical boxes", program->boxes.criticals, 1);
             Same("critical box title", program->boxes.criticalTitle, value);
+        } else if (key == QLatin1String("reshenie")) {
+            auto* menu = Find<QMenu>(window(), QStringLiteral("Reshenie"));
+            ClickMenuBar(window(), menu->menuAction());
+            QString offered;
+            for (const char* name : {"ReshenieShow", "ReshenieCopy", "ResheniePrint"})
+                offered += Find<QAction>(window(), QString::fromLatin1(name))->isEnabled() ? u'+' : u'-';
+            menu->hide();
+            Same("Решение menu", offered, value);
+        } else if (list == QLatin1String("notebook")) {
+            checkNotebook(key.section(u'.', 1), value);
         } else if (list == QLatin1String("DirC") || list == QLatin1String("DirPr")) {
             auto* box = Find<QListWidget>(window(), list);
             const QString part = key.section(u'.', 1);
@@ -236,6 +270,39 @@ class ScenarioRunner : public QObject {
             }
         } else {
             QFAIL(qPrintable(QStringLiteral("unknown check: ") + key));
+        }
+    }
+
+    // The window «Решение»: closed, open with a notebook, or empty (open
+    // with the line that tells how to get one); a line of its text; action
+    // N's line at the top of the view and the one the
+    // keyboard is on.
+    void checkNotebook(const QString& part, const QString& value) {
+        auto* tetrad = window()->findChild<FrmTetrad*>(QStringLiteral("frmTetrad"));
+        const bool open = tetrad != nullptr && tetrad->isVisible();
+        if (part.isEmpty()) {
+            static const QStringList states{QStringLiteral("closed"), QStringLiteral("open"),
+                                            QStringLiteral("empty")};
+            QVERIFY2(states.contains(value), qPrintable(QStringLiteral("unknown notebook: ") + value));
+            Same("notebook", !open ? states[0] : tetrad->showsNotebook() ? states[1] : states[2], value);
+            return;
+        }
+        QVERIFY2(open && tetrad->showsNotebook(), "no notebook open");
+        if (part == QLatin1String("has")) {
+            const QString text = tetrad->text();
+            QVERIFY2(text.split(u'\n').contains(Text(value)),
+                     qPrintable(QStringLiteral("no line «%1» in\n%2").arg(Text(value), Shown(text))));
+        } else if (part == QLatin1String("at")) {
+            const int action = Count(value);
+            const QRect line = tetrad->actionLineRect(action);
+            QVERIFY2(line.isValid(), qPrintable(QStringLiteral("no action ") + value));
+            const QScrollBar* bar = tetrad->paperArea()->verticalScrollBar();
+            Same("scrolled to", bar->value(), line.top());
+            Same("in view below", line.bottom() < bar->value() + tetrad->paperArea()->viewport()->height(),
+                 true);
+            Same("the keyboard's action", tetrad->currentAction(), action);
+        } else {
+            QFAIL(qPrintable(QStringLiteral("unknown check: notebook.") + part));
         }
     }
 

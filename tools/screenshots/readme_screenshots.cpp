@@ -1,6 +1,7 @@
 // Takes the README's pictures from the real program under an X server:
-// the main window after solving the worked example, its Edit menu, the
-// same window with a message in the answer box, and the About window.
+// the main window after solving the worked example, its notebook in the
+// window «Решение», the Edit menu, the same window with a message in the
+// answer box, and the About window.
 //   readme_screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 
 #include "frm_forma.h"
 #include "frm_oprog.h"
+#include "frm_tetrad.h"
 #include "help.h"
 #include "knopka_label.h"
 #include "main_m.h"
@@ -69,6 +71,13 @@ int main(int argc, char** argv) {
     Named<QListWidget>(form, QStringLiteral("DirPr"))->setCurrentRow(1);
     QTest::qWait(300);
     Save(form, QStringLiteral("main_window.png"));
+
+    // Its notebook, opened as F2 opens it; closed again, for it would
+    // cover the main window on a small screen.
+    form->showNotebook();
+    QTest::qWait(500);
+    Save(form->tetrad(), QStringLiteral("notebook.png"));
+    form->tetrad()->close();
 
     // The Edit menu as it drops down with part of the example selected.
     Named<PrimerBox>(form, QStringLiteral("Primer"))->setFocus();

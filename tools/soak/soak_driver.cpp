@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <vector>
 
+#include "frm_tetrad.h"
 #include "shared_state.h"
 
 namespace tambrel::soak {
@@ -44,8 +45,8 @@ QString Shown(const QString& text, qsizetype most) {
     return r;
 }
 
-const std::array<std::pair<int, Driver::Maker>, 16>& Driver::kinds() {
-    static const std::array<std::pair<int, Maker>, 16> all{{
+const std::array<std::pair<int, Driver::Maker>, 17>& Driver::kinds() {
+    static const std::array<std::pair<int, Maker>, 17> all{{
         {20, &Driver::anyKey},
         {12, &Driver::allowedCharacter},
         {4, &Driver::junkCharacter},
@@ -62,6 +63,7 @@ const std::array<std::pair<int, Driver::Maker>, 16>& Driver::kinds() {
         {2, &Driver::solveKey},
         {2, &Driver::replaceSwitch},
         {1, &Driver::exitAnsweredNo},
+        {2, &Driver::notebook},
     }};
     return all;
 }
@@ -348,6 +350,62 @@ Operation Driver::exitAnsweredNo() {
             }};
 }
 
+// The notebook opened by F2 or a double click on an action, a key pressed
+// in it; then closed by Esc, or left open while the pupil goes back to the
+// main window, where it follows every solving; or copied, or printed.
+Operation Driver::notebook() {
+    static const std::array keys{Qt::Key_Down, Qt::Key_Up,   Qt::Key_PageDown, Qt::Key_PageUp,
+                                 Qt::Key_End,  Qt::Key_Home, Qt::Key_Left,     Qt::Key_Right};
+    QListWidget* actions = Find<QListWidget>(&form_, QStringLiteral("DirC"));
+    const int row = actions->count() > 0 && chance(40) ? below(actions->count()) : -1;
+    const Qt::Key key = keys[below(keys.size())];
+    const int then = below(4);
+    static const std::array<const char*, 4> thens{"Escape", "back to the main window", "copy", "print"};
+    return {
+        QStringLiteral("notebook by %1, key %2, then %3")
+            .arg(row >= 0 ? QStringLiteral("double click on action %1").arg(row + 1) : QStringLiteral("F2"),
+                 KeyName(key), QLatin1String(thens[static_cast<std::size_t>(then)])),
+        [this, actions, row, key, then] {
+            if (row >= 0) {
+                actions->scrollToItem(actions->item(row));
+                const QPoint at = actions->visualItemRect(actions->item(row)).center();
+                QTest::mouseClick(actions->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+                QTest::mouseDClick(actions->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+            }
+            FrmTetrad* tetrad = form_.tetrad();
+            if (tetrad == nullptr ||
+                !QTest::qWaitFor([tetrad] { return QApplication::activeWindow() == tetrad; })) {
+                fault_ = QStringLiteral("the notebook did not open");
+                return;
+            }
+            QTest::keyClick(QApplication::focusWidget(), key);
+            notebookThen(then);
+        }};
+}
+
+void Driver::notebookThen(int then) {
+    FrmTetrad* tetrad = form_.tetrad();
+    if (then == 0) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        if (tetrad->isVisible()) fault_ = QStringLiteral("Esc left the notebook open");
+    } else if (then >= 2) {
+        // As a menu opened earlier may have left the item enabled.
+        auto* item = Find<QAction>(
+            &form_, then == 2 ? QStringLiteral("ReshenieCopy") : QStringLiteral("ResheniePrint"));
+        item->setEnabled(true);
+        item->trigger();
+        const notebook::LastNotebook& last = form_.lastNotebook();
+        if (then == 2 && last.ready() &&
+            QApplication::clipboard()->text() != QString::fromStdU16String(last.text()))
+            fault_ = QStringLiteral("«Копировать решение» copied something else");
+    }
+    form_.activateWindow();
+    if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }))
+        fault_ = QStringLiteral("the main window did not take the keyboard back");
+}
+
 QString Driver::trim() {
     PrimerBox* primer = Find<PrimerBox>(&form_, QStringLiteral("Primer"));
     const qsizetype before = primer->text().size();
@@ -387,6 +445,15 @@ QString Driver::broken() const {
         return QStringLiteral("«Заменять пример ответом» shows the switch wrong");
     if (!form_.isVisible() || QApplication::activeWindow() != &form_)
         return QStringLiteral("the main window is no longer open and active");
+    // An open notebook window follows every solving.
+    const FrmTetrad* tetrad = form_.tetrad();
+    const notebook::LastNotebook& last = form_.lastNotebook();
+    if (tetrad != nullptr && tetrad->isVisible() && tetrad->showsNotebook() != last.ready())
+        return QStringLiteral(
+            "the notebook window shows a notebook where there is none, or none where there is");
+    if (tetrad != nullptr && tetrad->isVisible() && last.ready() &&
+        tetrad->text() != QString::fromStdU16String(last.text()))
+        return QStringLiteral("the notebook window shows an older notebook");
     return {};
 }
 

@@ -41,7 +41,7 @@ public:
 private:
     using Maker = Operation (Driver::*)();
     // How often each kind of operation comes, and what makes it.
-    static const std::array<std::pair<int, Maker>, 16>& kinds();
+    static const std::array<std::pair<int, Maker>, 17>& kinds();
 
     int below(qsizetype n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(random_); }
     bool chance(int percent) { return below(100) < percent; }
@@ -66,6 +66,8 @@ private:
     Operation focus();
     Operation menuClick();
     Operation exitAnsweredNo();
+    Operation notebook();
+    void notebookThen(int then);
     // Keys go where the focus is; mostly the user first clicks into Primer.
     Operation atFocus(const QString& what, std::function<void(QWidget*)> act);
     std::pair<QString, std::function<void()>> clipboard();
