@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "words.h"
+
 namespace tambrel {
 
 namespace {
@@ -23,7 +25,10 @@ QFont Sized(QFont font, int pixels) {
 
 }  // namespace
 
-QString TetradHint() { return QStringLiteral("Решите пример (Enter или «=»), и решение появится здесь."); }
+QString TetradHint() {
+    return QString::fromUtf16(notebook::words::NoSolvingYet.data(),
+                              static_cast<qsizetype>(notebook::words::NoSolvingYet.size()));
+}
 
 TetradPaper::TetradPaper(QScrollArea* area, QWidget* parent) : QWidget(parent), area_(area) {
     setObjectName(QStringLiteral("paper"));

@@ -19,6 +19,7 @@
 #include "menu_table.h"
 #include "safe_address.h"
 #include "utf.h"
+#include "words.h"
 
 namespace {
 
@@ -79,7 +80,9 @@ std::u16string Facts() {
     json.field(u"site")
         .value(SafeAddress(SiteAddressText))
         .field(u"slogan")
-        .value(std::u16string_view(SloganWords));
+        .value(std::u16string_view(SloganWords))
+        .field(u"notebookHint")
+        .value(notebook::words::NoSolvingYet);
     return json.close(u'}').text();
 }
 

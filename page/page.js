@@ -354,6 +354,7 @@ TambrelEngine().then((M) => {
 
   // The About window: the slogan opens the maker's site in a new tab.
   $('Label1').textContent = facts.slogan;
+  $('tetradHint').textContent = facts.notebookHint;
   $('Label1').href = facts.site;
   for (const dialog of document.querySelectorAll('dialog:not(#frmTetrad)')) {
     dialog.addEventListener('close', () => { if (!modalOpen()) (returnFocus || primer).focus(); });

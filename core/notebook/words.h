@@ -16,6 +16,10 @@ inline constexpr std::u16string_view Equals = u" = ";
 inline constexpr std::u16string_view About = u" ≈ ";
 inline constexpr char16_t Comma = u',';
 
+// What the notebook shows before any solving: how to get one.
+inline constexpr std::u16string_view NoSolvingYet =
+    u"Решите пример (Enter или «=»), и здесь появится его решение, как в тетради.";
+
 inline constexpr std::u16string_view Answer = u"Ответ: ";
 inline constexpr std::u16string_view FullStop = u".";
 inline constexpr std::u16string_view Unfinished = u"Пример не удалось решить до конца.";
