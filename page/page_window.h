@@ -4,22 +4,18 @@
 
 #include "last_notebook.h"
 #include "plain_box.h"
-#include "plain_window.h"
 
 namespace tambrel {
 
 // What the engine writes into the page, kept until the script draws it;
 // the example itself is the page's box. The notebook of the last solving
 // is told every step, and goes when the actions' list is emptied.
-class PageWindow : public PlainWindow {
+class PageWindow : public BoxWindow {
 public:
-    PageWindow(PlainBox& box, notebook::LastNotebook& notebook) : box_(box), notebook_(notebook) {
+    PageWindow(PlainBox& box, notebook::LastNotebook& notebook) : BoxWindow(box), notebook_(notebook) {
         listener = &notebook;
     }
 
-    std::u16string primerText() const override { return box_.text(); }
-    void setPrimerText(const std::u16string& text) override { box_.setWholeText(text); }
-    void setPrimerCaret(int caret) override { box_.setCursorPosition(caret); }
     void setOtvetText(const std::u16string& text) override;
     void clearList(ResultList list) override;
     void setListTooltip(ResultList list, const std::u16string& text) override;
@@ -32,7 +28,6 @@ public:
     int boxVersion = 0;
 
 private:
-    PlainBox& box_;
     notebook::LastNotebook& notebook_;
 };
 

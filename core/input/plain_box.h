@@ -4,6 +4,7 @@
 #include <string>
 
 #include "example_box.h"
+#include "plain_window.h"
 
 namespace tambrel {
 
@@ -43,6 +44,19 @@ private:
     int start_ = 0;
     int end_ = 0;
     bool caretAtStart_ = false;
+};
+
+// The engine's window as plain fields with the example in a plain box: what
+// the page draws from, and what the core's own tests type into.
+class BoxWindow : public PlainWindow {
+public:
+    explicit BoxWindow(PlainBox& box) : box_(box) {}
+    std::u16string primerText() const override { return box_.text(); }
+    void setPrimerText(const std::u16string& text) override { box_.setWholeText(text); }
+    void setPrimerCaret(int position) override { box_.setCursorPosition(position); }
+
+private:
+    PlainBox& box_;
 };
 
 }  // namespace tambrel

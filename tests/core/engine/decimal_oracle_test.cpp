@@ -4,6 +4,7 @@
 // significant digits. Each answer must be the exact decimal one, worked out
 // here with fractions of whole numbers.
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -99,17 +100,11 @@ public:
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
+    // A number of up to three whole digits, or two with one or two places.
     Term number() {
-        const int places = pick(3);
-        const int whole = pick(places == 0 ? 1000 : 100);
-        const int cents = places == 0 ? 0 : pick(places == 1 ? 10 : 100);
-        const Whole scale = places == 0 ? 1 : places == 1 ? 10 : 100;
-        std::string text = std::to_string(whole);
-        if (places > 0) {
-            std::string fraction = std::to_string(cents);
-            text += "," + std::string(static_cast<std::size_t>(places) - fraction.size(), '0') + fraction;
-        }
-        return {text, Reduced(whole * scale + cents, scale), 3};
+        const int scale = std::array{1, 10, 100}[static_cast<std::size_t>(pick(3))];
+        const Fraction value = Reduced(pick(scale == 1 ? 1000 : 100 * scale), scale);
+        return {*SchoolText(value), value, 3};
     }
 
     std::optional<Term> power(int depth) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "spoken_text.h"
+#include "utf.h"
 
 namespace tambrel {
 namespace {
@@ -17,37 +18,6 @@ struct Case {
     std::string text;
     std::string spoken;
 };
-
-// UTF-8 to UTF-16; the cases hold Cyrillic only inside the BMP.
-std::u16string Utf16(const std::string& s) {
-    std::u16string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : 2;
-        char32_t code = extra == 0 ? c : extra == 1 ? (c & 0x1Fu) : (c & 0x0Fu);
-        for (int k = 1; k <= extra; ++k) code = (code << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
-        out += static_cast<char16_t>(code);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return out;
-}
-
-std::string Utf8(const std::u16string& s) {
-    std::string out;
-    for (const char16_t c : s) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 std::vector<Case> ReadCases() {
     std::ifstream file(SPOKEN_TEXT_CASES);
@@ -78,14 +48,14 @@ TEST(SpokenText, EveryCase) {
     for (const Case& c : cases) {
         std::u16string got;
         if (c.kind == "example") {
-            got = SpokenExample(Utf16(c.text));
+            got = SpokenExample(Utf8ToUtf16(c.text).value());
         } else if (c.kind == "item") {
-            got = SpokenListItem(Utf16(c.text));
+            got = SpokenListItem(Utf8ToUtf16(c.text).value());
         } else {
             ADD_FAILURE() << "line " << c.line << ": unknown kind «" << c.kind << "»";
             continue;
         }
-        EXPECT_EQ(Utf8(got), c.spoken) << "line " << c.line << ": " << c.kind << " «" << c.text << "»";
+        EXPECT_EQ(Utf16ToUtf8(got), c.spoken) << "line " << c.line << ": " << c.kind << " «" << c.text << "»";
     }
 }
 
