@@ -166,6 +166,14 @@ private:
 
 // Types one character as the keyboard delivers it; Qt Test's own helpers
 // refuse Cyrillic letters.
+// The example put into the window's box as a whole and solved by Enter.
+inline void SolveInWindow(QWidget* window, const QString& example) {
+    auto* primer = Find<QLineEdit>(window, QStringLiteral("Primer"));
+    primer->setText(example);
+    primer->setFocus();
+    QTest::keyClick(primer, Qt::Key_Return);
+}
+
 inline void TypeChar(QWidget* widget, QChar c) {
     const Qt::Key key = c == u'\r'   ? Qt::Key_Return
                         : c == u'\b' ? Qt::Key_Backspace

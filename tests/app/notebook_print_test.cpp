@@ -35,13 +35,6 @@ QList<QStringList> PrintedPages(const QString& pdf) {
     return pages;
 }
 
-void Solve(QWidget* window, const QString& example) {
-    auto* primer = Find<QLineEdit>(window, QStringLiteral("Primer"));
-    primer->setText(example);
-    primer->setFocus();
-    QTest::keyClick(primer, Qt::Key_Return);
-}
-
 void Print(QWidget* window) {
     auto* print = Find<QAction>(window, QStringLiteral("ResheniePrint"));
     print->setEnabled(true);
@@ -77,7 +70,7 @@ private slots:
         QFETCH(int, pages);
         Program program;
         QWidget* window = program.openWindow();
-        Solve(window, example);
+        SolveInWindow(window, example);
         Print(window);
         QCOMPARE(program.printer.asked, 1);
         const QList<QStringList> printed = PrintedPages(QStringLiteral("Решение.pdf"));
@@ -91,7 +84,7 @@ private slots:
     void longExample() {
         Program program;
         QWidget* window = program.openWindow();
-        Solve(window, QStringLiteral("1") + QStringLiteral("+1").repeated(199));
+        SolveInWindow(window, QStringLiteral("1") + QStringLiteral("+1").repeated(199));
         Print(window);
         const QList<QStringList> printed = PrintedPages(QStringLiteral("Решение.pdf"));
         QVERIFY2(printed.size() > 2, qPrintable(QString::number(printed.size())));
@@ -105,7 +98,7 @@ private slots:
         Program program;
         program.printer.cancel = true;
         QWidget* window = program.openWindow();
-        Solve(window, QStringLiteral("2+3*4"));
+        SolveInWindow(window, QStringLiteral("2+3*4"));
         Print(window);
         QCOMPARE(program.printer.asked, 1);
         QVERIFY(!QFile::exists(QStringLiteral("Решение.pdf")));
@@ -117,7 +110,7 @@ private slots:
         Program program;
         QWidget* window = program.openWindow();
         Print(window);
-        Solve(window, QStringLiteral("(2+3"));
+        SolveInWindow(window, QStringLiteral("(2+3"));
         Print(window);
         QCOMPARE(program.printer.asked, 0);
     }

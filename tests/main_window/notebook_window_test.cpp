@@ -19,11 +19,7 @@ class NotebookWindowTest : public QObject {
     std::unique_ptr<Program> program;
     FrmForma* form = nullptr;
 
-    void solve(const QString& example) {
-        auto* primer = Find<QLineEdit>(form, QStringLiteral("Primer"));
-        primer->setText(example);
-        QTest::keyClick(primer, Qt::Key_Return);
-    }
+    void solve(const QString& example) { SolveInWindow(form, example); }
     FrmTetrad* opened() {
         form->showNotebook();
         QCoreApplication::processEvents();
