@@ -18,7 +18,6 @@
 #include "keypad_captions.h"
 #include "menu_table.h"
 #include "plain_box.h"
-#include "plain_window.h"
 #include "primer_rules.h"
 #include "scenario_text.h"
 #include "shared_state.h"
@@ -46,8 +45,6 @@ public:
         ReplaceWithAnswer = 0;
     }
     ~Line() { SetEngineWindow(nullptr); }
-    Line(const Line&) = delete;
-    Line& operator=(const Line&) = delete;
 
     // As the window's lines start: the text set as one change, the caret
     // at its end, and then the caret or selection the line marks.
